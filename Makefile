@@ -1,0 +1,27 @@
+# The two commands of the README: `make run` builds and starts the game, `make test` builds and
+# runs every test under AddressSanitizer and UndefinedBehaviorSanitizer. Both install missing
+# packages first. `make bench` runs the benchmarks on an optimised build.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: test run bench deps format
+
+deps:
+	@./scripts/install-deps.sh
+
+test: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTOBRIX_SANITIZE=ON -DTOBRIX_BENCH=OFF
+	cmake --build build -j $(JOBS)
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+run: deps
+	cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF
+	cmake --build build-run -j $(JOBS) --target tobrix
+	./build-run/tobrix
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_WX=OFF
+	cmake --build build-bench -j $(JOBS) --target tobrix_bench
+	./build-bench/bench/tobrix_bench
+
+format:
+	git ls-files '*.h' '*.cpp' | xargs clang-format -i
