@@ -11,9 +11,18 @@ constexpr ColorRef Rgb(int red, int green, int blue)
            (static_cast<ColorRef>(blue & 0xFF) << 16);
 }
 
-constexpr int GetRValue(ColorRef color) { return static_cast<int>(color & 0xFF); }
-constexpr int GetGValue(ColorRef color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int GetBValue(ColorRef color) { return static_cast<int>((color >> 16) & 0xFF); }
+constexpr int GetRValue(ColorRef color)
+{
+    return static_cast<int>(color & 0xFF);
+}
+constexpr int GetGValue(ColorRef color)
+{
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+constexpr int GetBValue(ColorRef color)
+{
+    return static_cast<int>((color >> 16) & 0xFF);
+}
 
 // Indices of the fixed system colour table (the classic grey scheme, whatever the desktop theme).
 enum SysColor
