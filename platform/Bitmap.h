@@ -10,8 +10,10 @@ public:
     Bitmap() = default;
     virtual ~Bitmap() = default;
 
-    // Parses XPM 3 data (the array of strings of an .xpm file, colours given as #RRGGBB or
-    // "None", one or two characters per pixel). False, and an empty bitmap, when it is malformed.
+    // Parses XPM 3 data (the array of strings of an .xpm file: the values line "width height
+    // colours charsPerPixel [hotX hotY]", colours given as c #RRGGBB or c None, one or two
+    // characters per pixel). "None" pixels become TRANSPARENT_PIXEL. False, and an empty bitmap,
+    // when the data is malformed.
     bool LoadXpm(const char* const* xpm);
     void DeleteObject();
     bool IsEmpty() const { return image.width == 0 || image.height == 0; }
@@ -19,5 +21,12 @@ public:
     int Width() const { return image.width; }
     int Height() const { return image.height; }
 
+    // A pixel of no colour (XPM "None"): BitBlt and StretchBlt leave the target pixel as it was.
+    // The game's button and banner bitmaps have none; cursors and the icon do.
+    static constexpr ColorRef TRANSPARENT_PIXEL = 0xFF000000;
+
     PixelImage image;
+    // The hot spot given in the XPM values line; -1 when it gives none.
+    int hotSpotX = -1;
+    int hotSpotY = -1;
 };
