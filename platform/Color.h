@@ -5,6 +5,9 @@
 // A colour as the game stores it: 0x00BBGGRR, red in the lowest byte.
 using ColorRef = std::uint32_t;
 
+// Not a colour: what reading a pixel outside the drawable image gives.
+constexpr ColorRef CLR_INVALID = 0xFFFFFFFF;
+
 constexpr ColorRef Rgb(int red, int green, int blue)
 {
     return static_cast<ColorRef>(red & 0xFF) | (static_cast<ColorRef>(green & 0xFF) << 8) |
