@@ -28,10 +28,12 @@
 // - BitBlt copies a width by height block from the source context's image, starting at the
 //   source point, to the destination point; source pixels outside the source image are not
 //   copied. StretchBlt maps destination pixel (i, j) of the target block to the source pixel
-//   (sx + i * sw / width, sy + j * sh / height), integer division (nearest neighbour).
+//   (sx + i * sw / width, sy + j * sh / height), integer division (nearest neighbour). Pixels
+//   of the source equal to Bitmap::TRANSPARENT_PIXEL leave the target pixel as it was. A BitBlt
+//   within one image copies as if through a buffer, whatever the overlap.
 // - Every operation touches only pixels inside the target image and, when a clip region is set,
 //   inside one of its rectangles. A context without a target (a memory context with no bitmap
-//   selected) draws nothing.
+//   selected) draws nothing. Boxes wider or higher than MAX_EXTENT pixels draw nothing.
 // - Each operation adds the bounding box of what it may have changed to the dirty rectangle,
 //   when the context has one (client contexts use this to present their drawing at once).
 
@@ -127,11 +129,14 @@ public:
     bool StretchBlt(int x, int y, int width, int height, DeviceContext* source, int sourceX,
                     int sourceY, int sourceWidth, int sourceHeight, unsigned rop);
 
+    // The pixel of the target; CLR_INVALID outside it or without a target.
     ColorRef GetPixel(int x, int y) const;
 
     // The clip region: a list of at most MAX_CLIP_RECTS rectangles (a longer list is reduced to
-    // the bounding box of its rectangles). Without one, the whole target is drawable.
+    // the bounding box of its rectangles); an empty list leaves nothing drawable. Without a
+    // region, the whole target is drawable.
     static constexpr int MAX_CLIP_RECTS = 32;
+    static constexpr int MAX_EXTENT = 1 << 24;
     void SetClipRects(const Rect* rects, int count);
     void ClearClip();
 
@@ -144,6 +149,19 @@ protected:
     void SetTarget(PixelImage* image);
 
 private:
+    // A run of drawable pixels of one row, left <= x < right.
+    struct Span
+    {
+        int left;
+        int right;
+    };
+
+    Rect DrawableBounds() const;
+    int RowSpans(int y, int left, int right, Span* spans) const;
+    void FillClipped(const Rect& rect, ColorRef color);
+    void FillRow(int y, int left, int right, ColorRef color);
+    void AddDirty(const Rect& rect);
+
     PixelImage* target;
     Bitmap* bitmap;
     Brush* brush;
@@ -151,5 +169,8 @@ private:
     Point position;
     Rect clipRects[MAX_CLIP_RECTS];
     int clipCount; // -1: no clip region
+    Rect clipBounds;
     Rect* dirty;
+    // Only a memory context takes a bitmap as its target.
+    bool memoryContext;
 };
