@@ -13,8 +13,9 @@ public:
     // Parses XPM 3 data (the array of strings of an .xpm file: the values line "width height
     // colours charsPerPixel [hotX hotY]", colours given as c #RRGGBB or c None, one or two
     // characters per pixel). "None" pixels become TRANSPARENT_PIXEL. False, and an empty bitmap,
-    // when the data is malformed.
-    bool LoadXpm(const char* const* xpm);
+    // when the data is malformed. The lines are read as far as the values line says; when
+    // lineCount (the number of strings in the array) is given, never beyond it.
+    bool LoadXpm(const char* const* xpm, int lineCount = -1);
     void DeleteObject();
     bool IsEmpty() const { return image.width == 0 || image.height == 0; }
 
