@@ -107,8 +107,7 @@ bool EllipseRow(const Rect& box, int y, int& left, int& right)
 
 DeviceContext::DeviceContext()
     : target(nullptr), bitmap(nullptr), brush(StockBrush(WHITE_BRUSH)),
-      pen(StockPen(BLACK_PEN)), position{0, 0}, clipRects{}, clipCount(-1), clipBounds{0, 0, 0, 0},
-      dirty(nullptr), memoryContext(true)
+      pen(StockPen(BLACK_PEN)), position{0, 0}, clip(), dirty(nullptr), memoryContext(true)
 {
 }
 
@@ -340,7 +339,7 @@ bool DeviceContext::BitBlt(int x, int y, int width, int height, DeviceContext* s
     const bool sameImage = &from == target;
     const bool upwards = sameImage && shiftY < 0;
     const bool leftwards = sameImage && shiftY == 0 && shiftX < 0;
-    Span spans[MAX_CLIP_RECTS];
+    PixelSpan spans[MAX_CLIP_RECTS];
     for (int n = 0; n < area.Height(); ++n) {
         const int row = upwards ? area.bottom - 1 - n : area.top + n;
         const int count = RowSpans(row, area.left, area.right, spans);
@@ -348,7 +347,7 @@ bool DeviceContext::BitBlt(int x, int y, int width, int height, DeviceContext* s
             from.pixels.data() + static_cast<std::size_t>(row + shiftY) * from.width;
         ColorRef* targetRow = target->pixels.data() + static_cast<std::size_t>(row) * target->width;
         for (int k = 0; k < count; ++k) {
-            const Span& span = spans[leftwards ? count - 1 - k : k];
+            const PixelSpan& span = spans[leftwards ? count - 1 - k : k];
             for (int i = 0; i < span.right - span.left; ++i) {
                 const int column = leftwards ? span.right - 1 - i : span.left + i;
                 const ColorRef pixel = sourceRow[column + shiftX];
@@ -377,7 +376,7 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, DeviceContex
     if (area.IsEmpty()) {
         return true;
     }
-    Span spans[MAX_CLIP_RECTS];
+    PixelSpan spans[MAX_CLIP_RECTS];
     for (int row = area.top; row < area.bottom; ++row) {
         const std::int64_t sourceRow =
             sourceY + (static_cast<std::int64_t>(row) - y) * sourceHeight / height;
@@ -415,31 +414,12 @@ ColorRef DeviceContext::GetPixel(int x, int y) const
 
 void DeviceContext::SetClipRects(const Rect* rects, int count)
 {
-    clipCount = 0;
-    clipBounds = Rect{0, 0, 0, 0};
-    if (rects == nullptr || count <= 0) {
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        clipBounds = UnionRect(clipBounds, rects[i]);
-    }
-    if (count > MAX_CLIP_RECTS) {
-        if (!clipBounds.IsEmpty()) {
-            clipRects[clipCount++] = clipBounds;
-        }
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (!rects[i].IsEmpty()) {
-            clipRects[clipCount++] = rects[i];
-        }
-    }
+    clip.Set(rects, count);
 }
 
 void DeviceContext::ClearClip()
 {
-    clipCount = -1;
-    clipBounds = Rect{0, 0, 0, 0};
+    clip.Clear();
 }
 
 void DeviceContext::SetDirtyTracker(Rect* newDirty)
@@ -465,56 +445,21 @@ Rect DeviceContext::DrawableBounds() const
         return Rect{0, 0, 0, 0};
     }
     const Rect whole{0, 0, target->width, target->height};
-    return clipCount < 0 ? whole : IntersectRect(whole, clipBounds);
+    return clip.Limit(whole);
 }
 
-// The drawable pixels of row y between left and right, as sorted runs that do not overlap, so
-// that an operation writes each pixel once even where clip rectangles overlap.
-int DeviceContext::RowSpans(int y, int left, int right, Span* spans) const
+// The drawable runs of row y between left and right, within the target.
+int DeviceContext::RowSpans(int y, int left, int right, PixelSpan* spans) const
 {
     if (target == nullptr || y < 0 || y >= target->height) {
         return 0;
     }
-    left = Max(left, 0);
-    right = Min(right, target->width);
-    if (left >= right) {
-        return 0;
-    }
-    if (clipCount < 0) {
-        spans[0] = Span{left, right};
-        return 1;
-    }
-    int count = 0;
-    for (int i = 0; i < clipCount; ++i) {
-        const Rect& clip = clipRects[i];
-        if (y < clip.top || y >= clip.bottom) {
-            continue;
-        }
-        Span span{Max(left, clip.left), Min(right, clip.right)};
-        if (span.left >= span.right) {
-            continue;
-        }
-        int at = count++;
-        while (at > 0 && spans[at - 1].left > span.left) {
-            spans[at] = spans[at - 1];
-            --at;
-        }
-        spans[at] = span;
-    }
-    int merged = 0;
-    for (int i = 0; i < count; ++i) {
-        if (merged > 0 && spans[i].left <= spans[merged - 1].right) {
-            spans[merged - 1].right = Max(spans[merged - 1].right, spans[i].right);
-        } else {
-            spans[merged++] = spans[i];
-        }
-    }
-    return merged;
+    return clip.RowSpans(y, Max(left, 0), Min(right, target->width), spans);
 }
 
 void DeviceContext::FillRow(int y, int left, int right, ColorRef color)
 {
-    Span spans[MAX_CLIP_RECTS];
+    PixelSpan spans[MAX_CLIP_RECTS];
     const int count = RowSpans(y, left, right, spans);
     if (count == 0) {
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ClipRegion.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/PixelImage.h"
@@ -135,7 +136,7 @@ public:
     // The clip region: a list of at most MAX_CLIP_RECTS rectangles (a longer list is reduced to
     // the bounding box of its rectangles); an empty list leaves nothing drawable. Without a
     // region, the whole target is drawable.
-    static constexpr int MAX_CLIP_RECTS = 32;
+    static constexpr int MAX_CLIP_RECTS = ClipRegion::MAX_RECTS;
     static constexpr int MAX_EXTENT = 1 << 24;
     void SetClipRects(const Rect* rects, int count);
     void ClearClip();
@@ -149,15 +150,8 @@ protected:
     void SetTarget(PixelImage* image);
 
 private:
-    // A run of drawable pixels of one row, left <= x < right.
-    struct Span
-    {
-        int left;
-        int right;
-    };
-
     Rect DrawableBounds() const;
-    int RowSpans(int y, int left, int right, Span* spans) const;
+    int RowSpans(int y, int left, int right, PixelSpan* spans) const;
     void FillClipped(const Rect& rect, ColorRef color);
     void FillRow(int y, int left, int right, ColorRef color);
     void AddDirty(const Rect& rect);
@@ -167,9 +161,7 @@ private:
     Brush* brush;
     Pen* pen;
     Point position;
-    Rect clipRects[MAX_CLIP_RECTS];
-    int clipCount; // -1: no clip region
-    Rect clipBounds;
+    ClipRegion clip;
     Rect* dirty;
     // Only a memory context takes a bitmap as its target.
     bool memoryContext;
