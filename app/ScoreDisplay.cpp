@@ -2,7 +2,6 @@
 
 #include "platform/DeviceContext.h"
 
-#include <cassert>
 #include <cstdio>
 
 void ScoreDisplay::AddPoints(int points)
@@ -15,7 +14,6 @@ void ScoreDisplay::Draw(DeviceContext& dc)
     Pen darkPen(PS_SOLID, 2, Rgb(120, 0, 0));
     Pen litPen(PS_SOLID, 2, Rgb(255, 0, 0));
 
-    assert(value >= 0);
     char text[16];
     const int length = std::snprintf(text, sizeof text, "%d", value);
     if (length != digitCount) {
@@ -27,7 +25,8 @@ void ScoreDisplay::Draw(DeviceContext& dc)
     const int halfHeight = rect.Height() / 2;
     int x = rect.left;
     for (int i = 0; i < length; ++i, x += width) {
-        // A minus sign cannot be shown; its place stays as it is.
+        // The game never makes the score negative; should it ever be, the minus sign's place
+        // stays blank rather than indexing the digit table with it.
         if (text[i] < '0' || text[i] > '9') {
             continue;
         }

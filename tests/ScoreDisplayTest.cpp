@@ -148,3 +148,13 @@ TEST_F(ScoreFixture, NarrowerDigitsForLongerScoresAndTheBlackPenAfterwards)
     EXPECT_EQ(score.value, 893);
     EXPECT_EQ(DifferentPixels(image, before), 0);
 }
+
+TEST_F(ScoreFixture, NegativeScoreShowsOnlyItsDigits)
+{
+    score.value = -5;
+    score.Draw(dc);
+    EXPECT_EQ(score.digitCount, 2);
+    const Rect sign{score.rect.left, score.rect.top, score.rect.left + 20, score.rect.bottom};
+    EXPECT_TRUE(AllPixels(image, sign, BLACK));
+    EXPECT_EQ(image.GetPixel(score.rect.left + 30, score.rect.top + 3), LIT);
+}
