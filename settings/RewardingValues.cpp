@@ -1,0 +1,7 @@
+#include "settings/RewardingValues.h"
+
+void RewardingValues::SetStartValues()
+{
+    rewardEnabled = 1;
+    rewardMode = REWARD_PILE;
+}
