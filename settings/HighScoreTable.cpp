@@ -1,0 +1,122 @@
+#include "settings/HighScoreTable.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// "%20s": right-aligned in 20 columns; the cut keeps longer names to the field.
+std::string FormatName(const std::string& name)
+{
+    const std::string text = CutName(name);
+    std::string formatted(NAME_MAX_BYTES, ' ');
+    return formatted.replace(NAME_MAX_BYTES - text.size(), text.size(), text);
+}
+
+} // namespace
+
+int HighScoreTable::Load()
+{
+    Bytes bytes;
+    if (ReadWholeFile(HIGH_SCORES_FILE, bytes) && ReadBytes(bytes)) {
+        return 1;
+    }
+    Reset();
+    return 0;
+}
+
+bool HighScoreTable::ReadBytes(const Bytes& bytes)
+{
+    // A file written in text mode reads as its restored form only when that is a whole table;
+    // otherwise the first 125 bytes are the table and anything after them is ignored.
+    Bytes restored;
+    const Bytes* source = &bytes;
+    if (bytes.size() > HIGH_SCORES_FILE_SIZE && UndoTextMode(bytes, restored) &&
+        restored.size() == HIGH_SCORES_FILE_SIZE) {
+        source = &restored;
+    }
+    if (source->size() < HIGH_SCORES_FILE_SIZE) {
+        return false;
+    }
+    std::string readNames[HIGH_SCORE_ENTRIES];
+    int32_t readScores[HIGH_SCORE_ENTRIES];
+    for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
+        const unsigned char* record = source->data() + HIGH_SCORE_RECORD_SIZE * i;
+        int32_t score = GetInt32(record + NAME_FIELD_SIZE);
+        if (score < 0) {
+            return false;
+        }
+        // Insertion from the end keeps entries of equal score in their file order.
+        int place = i;
+        while (place > 0 && readScores[place - 1] < score) {
+            readNames[place] = std::move(readNames[place - 1]);
+            readScores[place] = readScores[place - 1];
+            --place;
+        }
+        readNames[place] = FormatName(GetName(record));
+        readScores[place] = score;
+    }
+    for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
+        names[i] = std::move(readNames[i]);
+        scores[i] = readScores[i];
+    }
+    return true;
+}
+
+bool HighScoreTable::Save() const
+{
+    return WriteWholeFile(HIGH_SCORES_FILE, TableBytes());
+}
+
+Bytes HighScoreTable::TableBytes() const
+{
+    Bytes bytes;
+    for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
+        PutName(bytes, names[i]);
+        PutInt32(bytes, scores[i]);
+    }
+    return bytes;
+}
+
+bool HighScoreTable::Reset()
+{
+    for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
+        names[i] = FormatName("Kirun");
+        scores[i] = 0;
+    }
+    return Save();
+}
+
+bool HighScoreTable::Insert(int32_t score, const std::string& name)
+{
+    int place = 0;
+    while (place < HIGH_SCORE_ENTRIES && scores[place] >= score) {
+        ++place;
+    }
+    if (place == HIGH_SCORE_ENTRIES) {
+        return false;
+    }
+    for (int i = HIGH_SCORE_ENTRIES - 1; i > place; --i) {
+        names[i] = names[i - 1];
+        scores[i] = scores[i - 1];
+    }
+    names[place] = FormatName(name);
+    scores[place] = score;
+    // A failed write does not take the score out again: the table in memory stays right, and
+    // the next write that succeeds brings the file up to date.
+    Save();
+    return true;
+}
+
+std::string HighScoreTable::ShowText() const
+{
+    std::string text;
+    for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
+        char score[16];
+        std::snprintf(score, sizeof(score), "%5d\n", scores[i]);
+        text += names[i];
+        text += '\t';
+        text += score;
+    }
+    return text;
+}

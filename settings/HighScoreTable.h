@@ -1,0 +1,40 @@
+#pragma once
+
+#include "settings/BinaryFile.h"
+
+#include <cstdint>
+#include <string>
+
+const int HIGH_SCORE_ENTRIES = 5;
+const char* const HIGH_SCORES_FILE = "hscores.kvd";
+const size_t HIGH_SCORE_RECORD_SIZE = NAME_FIELD_SIZE + 4;
+const size_t HIGH_SCORES_FILE_SIZE = HIGH_SCORE_RECORD_SIZE * HIGH_SCORE_ENTRIES;
+
+// The five best final scores with their players' names, best first, kept in hscores.kvd. Every
+// change is written to the file at once, so memory and file agree.
+class HighScoreTable
+{
+public:
+    HighScoreTable() = default;
+    virtual ~HighScoreTable() = default;
+
+    // 1 when the table came from the file; 0 when the file was missing or damaged and the
+    // default table replaced it, in memory and on disk.
+    int Load();
+    // Takes the table from a file's bytes; false (and the table unchanged) when they are damaged.
+    bool ReadBytes(const Bytes& bytes);
+    // False when the file could not be replaced; the table in memory is kept either way.
+    bool Save() const;
+    Bytes TableBytes() const;
+    // Five entries "Kirun" with 0 points, then written like Save.
+    bool Reset();
+    // True when the score got into the table. A score equal to an entry's goes below it, so one
+    // equal to the fifth does not enter and nothing is written.
+    bool Insert(int32_t score, const std::string& name);
+    // The text of the high-score box: one line per entry, the name, a tab, the score.
+    std::string ShowText() const;
+
+    // Each name is held formatted "%20s": cut to 20 bytes, right-aligned with blanks.
+    std::string names[HIGH_SCORE_ENTRIES];
+    int32_t scores[HIGH_SCORE_ENTRIES] = {};
+};
