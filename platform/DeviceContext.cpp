@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -91,8 +92,15 @@ bool EllipseRow(const Rect& box, int y, int& left, int& right)
     const std::int64_t w = static_cast<std::int64_t>(box.right) - box.left;
     const std::int64_t h = static_cast<std::int64_t>(box.bottom) - box.top;
     const std::int64_t v = 2 * (static_cast<std::int64_t>(y) - box.top) + 1 - h;
-    const Wide area = static_cast<Wide>(w * w) * static_cast<Wide>(h * h - v * v);
-    const std::int64_t m = Isqrt(static_cast<std::int64_t>(area / static_cast<Wide>(h * h)));
+    // Boxes up to 2^15 pixels on a side stay within 64 bits; only larger ones need 128.
+    std::int64_t bound = 0;
+    if (w <= (1 << 15) && h <= (1 << 15)) {
+        bound = w * w * (h * h - v * v) / (h * h);
+    } else {
+        const Wide area = static_cast<Wide>(w * w) * static_cast<Wide>(h * h - v * v);
+        bound = static_cast<std::int64_t>(area / static_cast<Wide>(h * h));
+    }
+    const std::int64_t m = Isqrt(bound);
     const std::int64_t low = (w - m) / 2;      // ceil((w - 1 - m) / 2), w - 1 - m >= -1
     const std::int64_t high = (w - 1 + m) / 2; // floor, w - 1 + m >= 0
     if (low > high) {
@@ -466,9 +474,7 @@ void DeviceContext::FillRow(int y, int left, int right, ColorRef color)
     }
     ColorRef* row = target->pixels.data() + static_cast<std::size_t>(y) * target->width;
     for (int k = 0; k < count; ++k) {
-        for (int x = spans[k].left; x < spans[k].right; ++x) {
-            row[x] = color;
-        }
+        std::fill(row + spans[k].left, row + spans[k].right, color);
     }
 }
 
