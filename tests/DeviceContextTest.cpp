@@ -144,6 +144,8 @@ TEST(DeviceContext, EllipsePixelsFollowTheWrittenRuleForManyBoxes)
     ExpectEllipseMatchesRule(Rect{1, 2, 9, 3}, 10, 4);    // one pixel high
     ExpectEllipseMatchesRule(Rect{0, 0, 1, 1}, 2, 2);
     ExpectEllipseMatchesRule(Rect{-7, -3, 9, 12}, 12, 10); // sticks out of the image
+    // A huge box whose edge crosses the image diagonally: arithmetic beyond 64 bits.
+    ExpectEllipseMatchesRule(Rect{-5850, -5850, 34150, 34151}, 30, 20);
     for (int w = 1; w <= 12; ++w) {
         for (int h = 1; h <= 12; ++h) {
             ExpectEllipseMatchesRule(Rect{1, 2, 1 + w, 2 + h}, 14, 15);
