@@ -1,0 +1,47 @@
+#include "platform/MessageBox.h"
+
+#include "platform/Backend.h"
+
+#include <string>
+
+namespace {
+std::string& AppTitle()
+{
+    static std::string title = "TOBRIX++";
+    return title;
+}
+
+int FirstButton(unsigned type)
+{
+    switch (type & MB_BUTTONS_MASK) {
+    case MB_YESNO:
+        return IDYES;
+    default:
+        return IDOK;
+    }
+}
+} // namespace
+
+int MessageBox(Window* owner, const char* text, const char* caption, unsigned type)
+{
+    Backend* backend = GetBackend();
+    if (!backend) {
+        return FirstButton(type);
+    }
+    return backend->MessageBox(owner, text ? text : "", caption ? caption : "", type);
+}
+
+int AppMessageBox(const char* text, unsigned type)
+{
+    return MessageBox(nullptr, text, GetAppTitle(), type);
+}
+
+void SetAppTitle(const char* title)
+{
+    AppTitle() = title ? title : "";
+}
+
+const char* GetAppTitle()
+{
+    return AppTitle().c_str();
+}

@@ -1,0 +1,25 @@
+#include "platform/PropertyPage.h"
+
+PropertyPage::PropertyPage(int templateId) : Dialog(templateId) {}
+
+PropertyPage::PropertyPage(const DialogTemplate* dialogTemplate) : Dialog(dialogTemplate) {}
+
+bool PropertyPage::OnSetActive()
+{
+    return true;
+}
+
+bool PropertyPage::OnKillActive()
+{
+    return UpdateData(true);
+}
+
+void PropertyPage::OnOK() {}
+
+void PropertyPage::OnCancel() {}
+
+const char* PropertyPage::GetCaption() const
+{
+    const DialogTemplate* pageTemplate = ResolveTemplate();
+    return pageTemplate && pageTemplate->caption ? pageTemplate->caption : "";
+}
