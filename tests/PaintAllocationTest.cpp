@@ -1,6 +1,6 @@
 #include "app/CellFrame.h"
 #include "app/ColorLegend.h"
-#include "app/ScoreDisplay.h"
+#include "game/ScoreDisplay.h"
 #include "app/ToolButton.h"
 #include "board/PieceColors.h"
 #include "board/PiecePainter.h"

@@ -1,4 +1,4 @@
-#include "app/ScoreDisplay.h"
+#include "game/ScoreDisplay.h"
 
 #include "platform/DeviceContext.h"
 
