@@ -1,9 +1,9 @@
 #include "app/CellFrame.h"
 #include "app/ColorLegend.h"
-#include "game/ScoreDisplay.h"
 #include "app/ToolButton.h"
 #include "board/PieceColors.h"
 #include "board/PiecePainter.h"
+#include "game/ScoreDisplay.h"
 #include "platform/DeviceContext.h"
 #include "res/ResourceIds.h"
 
