@@ -36,6 +36,18 @@ Control::Control(Window* owner, int index) : owner(owner), index(index)
     }
 }
 
+namespace {
+// The selection stays on its entry when entries are inserted before it.
+void InsertAt(ControlPeer* peer, int at, const char* text)
+{
+    int selected = peer->GetCurSel();
+    peer->InsertString(at, text);
+    if (selected >= at) {
+        peer->SetCurSel(selected + 1);
+    }
+}
+} // namespace
+
 ControlPeer* Control::Peer() const
 {
     return owner ? owner->GetControlPeer(index) : nullptr;
@@ -131,7 +143,7 @@ int Control::AddString(const char* text)
             }
         }
     }
-    peer->InsertString(at, text);
+    InsertAt(peer, at, text);
     return at;
 }
 
@@ -148,7 +160,7 @@ int Control::InsertString(int at, const char* text)
     if (at > count) {
         return CB_ERR;
     }
-    peer->InsertString(at, text);
+    InsertAt(peer, at, text);
     return at;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/DataExchange.h"
 #include "platform/Message.h"
+#include "res/GameResources.h"
 
 #include <string>
 
@@ -62,7 +63,7 @@ const MenuItemTemplate bar[] = {
 };
 const MenuTemplate menu{IDR_TEST_MENU, bar, 2};
 
-const ResourceTable* game = nullptr;
+const ResourceTable* game = &GameResources();
 
 const DialogTemplate* FindDialog(int id)
 {

@@ -1,0 +1,207 @@
+#include "res/Templates.h"
+
+#include "platform/Message.h"
+#include "res/ResourceIds.h"
+
+namespace {
+template <int N>
+constexpr int Count(const ControlTemplate (&)[N])
+{
+    return N;
+}
+
+template <int N>
+constexpr int Count(const MenuItemTemplate (&)[N])
+{
+    return N;
+}
+
+constexpr unsigned VISIBLE = WS_VISIBLE;
+constexpr unsigned LIST = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | VISIBLE;
+constexpr unsigned CHECK = BS_AUTOCHECKBOX | WS_TABSTOP | VISIBLE;
+constexpr unsigned BUTTON = BS_PUSHBUTTON | WS_TABSTOP | VISIBLE;
+constexpr unsigned SLIDER = TBS_VERT | TBS_AUTOTICKS | TBS_LEFT | WS_TABSTOP | VISIBLE;
+constexpr unsigned LABEL = SS_LEFT | VISIBLE;
+constexpr unsigned MODAL = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+constexpr unsigned PAGE = WS_CHILD | WS_CAPTION | DS_SETFONT;
+
+// The main window. Its OK and Cancel buttons exist for Enter and Escape but are never seen; the
+// status line is moved and sized by the window's layout.
+const ControlTemplate mainControls[] = {
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 164, 7, 50, 14, 0},
+    {IDCANCEL, CONTROL_PUSHBUTTON, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 164, 23, 50, 14, 0},
+    {IDC_STATUS, CONTROL_STATIC, "Status",
+     SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | WS_GROUP | VISIBLE, 93, 182, 18, 8, 0},
+};
+const DialogTemplate mainDialog{IDD_MAIN,
+                                "TOBRIX++",
+                                WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
+                                    DS_SETFONT,
+                                WS_EX_APPWINDOW,
+                                IDR_MENU,
+                                "MS Serif",
+                                8,
+                                0,
+                                0,
+                                221,
+                                202,
+                                mainControls,
+                                Count(mainControls)};
+
+const ControlTemplate aboutControls[] = {
+    {IDC_STATIC, CONTROL_ICON, "", SS_ICON | VISIBLE, 11, 12, 21, 20, IDI_MAINFRAME},
+    {IDC_STATIC, CONTROL_STATIC, "TOBRIX++ by its authors", SS_NOPREFIX | WS_GROUP | VISIBLE, 35,
+     11, 102, 8, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 54, 24, 50,
+     14, 0},
+};
+const DialogTemplate aboutDialog{
+    IDD_ABOUTBOX,  "About TOBRIX++",    MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 150, 45,
+    aboutControls, Count(aboutControls)};
+
+const ControlTemplate playingControls[] = {
+    {IDC_STATIC, CONTROL_STATIC, "Table\nDimensions :", SS_CENTER | VISIBLE, 26, 8, 42, 18, 0},
+    {IDC_COLS, CONTROL_COMBOBOX, "", LIST, 73, 11, 27, 50, 0},
+    {IDC_ROWS, CONTROL_COMBOBOX, "", LIST, 118, 11, 27, 48, 0},
+    {IDC_SQUARE, CONTROL_CHECKBOX, "Square", CHECK, 155, 13, 39, 10, 0},
+    {IDC_STATIC, CONTROL_STATIC, "Added pieces :", LABEL, 10, 37, 47, 8, 0},
+    {IDC_ADDED, CONTROL_COMBOBOX, "", LIST, 59, 35, 27, 47, 0},
+    {IDC_STATIC, CONTROL_STATIC, "Line :", LABEL, 95, 37, 18, 8, 0},
+    {IDC_LINE, CONTROL_COMBOBOX, "", LIST, 114, 35, 27, 53, 0},
+    {IDC_STATIC, CONTROL_STATIC, "Colors :", LABEL, 152, 37, 24, 8, 0},
+    {IDC_COLORS, CONTROL_COMBOBOX, "", LIST, 177, 34, 27, 45, 0},
+    {IDC_LOAD_FACTORY, CONTROL_PUSHBUTTON, "Load factory defaults", BUTTON, 117, 63, 71, 14, 0},
+    {IDC_STATIC, CONTROL_STATIC, "x", LABEL, 107, 13, 8, 8, 0},
+    {IDC_SAVE_DEFAULT, CONTROL_PUSHBUTTON, "Save as default", BUTTON, 23, 63, 71, 14, 0},
+};
+const DialogTemplate playingPage{
+    IDD_PLAYING,           "Playing", PAGE, 0, 0, "MS Serif", 8, 0, 0, 211, 95, playingControls,
+    Count(playingControls)};
+
+const ControlTemplate animationControls[] = {
+    {IDC_FADE_ENABLE, CONTROL_CHECKBOX, "Enable", CHECK, 17, 21, 38, 10, 0},
+    {IDC_TRAVEL_ENABLE, CONTROL_CHECKBOX, "Enable", CHECK, 79, 21, 38, 10, 0},
+    {IDC_FADE_SLIDER, CONTROL_SLIDER, "", SLIDER, 37, 35, 24, 31, 0},
+    {IDC_TRAVEL_SLIDER, CONTROL_SLIDER, "", SLIDER, 100, 35, 24, 31, 0},
+    {IDC_STATIC, CONTROL_GROUPBOX, "Fade in/out", BS_GROUPBOX | VISIBLE, 9, 10, 59, 66, 0},
+    {IDC_STATIC, CONTROL_GROUPBOX, "Travel", BS_GROUPBOX | VISIBLE, 71, 10, 59, 66, 0},
+    {IDC_STATIC, CONTROL_STATIC, "slow", LABEL, 18, 38, 15, 8, 0},
+    {IDC_STATIC, CONTROL_STATIC, "fast", LABEL, 19, 53, 12, 8, 0},
+    {IDC_STATIC, CONTROL_STATIC, "slow", LABEL, 79, 38, 15, 8, 0},
+    {IDC_STATIC, CONTROL_STATIC, "fast", LABEL, 81, 53, 12, 8, 0},
+};
+const DialogTemplate animationPage{IDD_ANIMATION,
+                                   "Animation",
+                                   PAGE,
+                                   0,
+                                   0,
+                                   "MS Sans Serif",
+                                   8,
+                                   0,
+                                   0,
+                                   142,
+                                   85,
+                                   animationControls,
+                                   Count(animationControls)};
+
+const ControlTemplate rewardingControls[] = {
+    {IDC_REWARD_ENABLE, CONTROL_CHECKBOX, "Enabled", CHECK, 26, 42, 42, 10, 0},
+    {IDC_IMMEDIATELY, CONTROL_RADIOBUTTON, "Immediately",
+     BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 92, 31, 53, 10, 0},
+    {IDC_PILE, CONTROL_RADIOBUTTON, "Pile", BS_AUTORADIOBUTTON | VISIBLE, 92, 52, 27, 10, 0},
+    {IDC_REWARD_GROUP, CONTROL_GROUPBOX, "Reward", BS_GROUPBOX | VISIBLE, 83, 15, 72, 59, 0},
+};
+const DialogTemplate rewardingPage{IDD_REWARDING,
+                                   "Rewarding",
+                                   PAGE,
+                                   0,
+                                   0,
+                                   "MS Sans Serif",
+                                   8,
+                                   0,
+                                   0,
+                                   186,
+                                   95,
+                                   rewardingControls,
+                                   Count(rewardingControls)};
+
+const ControlTemplate playersControls[] = {
+    {IDC_NEW_NAME, CONTROL_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | VISIBLE, 21, 21, 40,
+     14, 0},
+    {IDC_PLAYER_LIST, CONTROL_COMBOBOX, "", LIST | CBS_SORT, 95, 21, 75, 49, 0},
+    {IDC_CREATE, CONTROL_PUSHBUTTON, "Create", BUTTON, 27, 44, 28, 11, 0},
+    {IDC_DELETE_PLAYER, CONTROL_PUSHBUTTON, "Delete", BUTTON, 117, 44, 28, 11, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | VISIBLE, 27, 74, 50, 14, 0},
+    {IDCANCEL, CONTROL_PUSHBUTTON, "Cancel", BUTTON, 109, 74, 50, 14, 0},
+    {IDC_STATIC, CONTROL_GROUPBOX, "Select player", BS_GROUPBOX | BS_CENTER | VISIBLE, 80, 7, 99,
+     56, 0},
+    {IDC_STATIC, CONTROL_GROUPBOX, "New player", BS_GROUPBOX | BS_CENTER | VISIBLE, 7, 7, 66, 56,
+     0},
+};
+const DialogTemplate playersDialog{IDD_PLAYERS,
+                                   "Players",
+                                   MODAL,
+                                   0,
+                                   0,
+                                   "MS Sans Serif",
+                                   8,
+                                   0,
+                                   0,
+                                   186,
+                                   95,
+                                   playersControls,
+                                   Count(playersControls)};
+
+const MenuItemTemplate gameMenu[] = {
+    {"&New", ID_GAME_NEW, 0, nullptr, 0},
+    {nullptr, 0, MF_SEPARATOR, nullptr, 0},
+    {"Dra&w next", ID_GAME_DRAW_NEXT, 0, nullptr, 0},
+    {"&Undo", ID_GAME_UNDO, MF_GRAYED, nullptr, 0},
+    {"Toggle &deleting", ID_GAME_TOGGLE_DELETING, MF_GRAYED, nullptr, 0},
+    {nullptr, 0, MF_SEPARATOR, nullptr, 0},
+    {"&Players", ID_GAME_PLAYERS, 0, nullptr, 0},
+    {"&High scores", ID_GAME_HIGH_SCORES, 0, nullptr, 0},
+    {"&Preferences", ID_GAME_PREFERENCES, 0, nullptr, 0},
+    {nullptr, 0, MF_SEPARATOR, nullptr, 0},
+    {"Clear high scores", ID_GAME_CLEAR_HIGH_SCORES, 0, nullptr, 0},
+    {"E&xit", ID_GAME_EXIT, 0, nullptr, 0},
+};
+const MenuItemTemplate helpMenu[] = {
+    {"&About", IDM_ABOUTBOX, 0, nullptr, 0},
+};
+const MenuItemTemplate menuBar[] = {
+    {"&Game", 0, MF_POPUP, gameMenu, Count(gameMenu)},
+    {"&Help", 0, MF_POPUP, helpMenu, Count(helpMenu)},
+};
+const MenuTemplate mainMenu{IDR_MENU, menuBar, Count(menuBar)};
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    switch (id) {
+    case IDD_ABOUTBOX:
+        return &aboutDialog;
+    case IDD_MAIN:
+        return &mainDialog;
+    case IDD_PLAYING:
+        return &playingPage;
+    case IDD_ANIMATION:
+        return &animationPage;
+    case IDD_REWARDING:
+        return &rewardingPage;
+    case IDD_PLAYERS:
+        return &playersDialog;
+    default:
+        return nullptr;
+    }
+}
+
+const MenuTemplate* FindMenuTemplate(int id)
+{
+    return id == IDR_MENU ? &mainMenu : nullptr;
+}
+
+const char* LoadResourceString(int id)
+{
+    return id == IDS_ABOUTBOX ? "&About tobrix2..." : nullptr;
+}
