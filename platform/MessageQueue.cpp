@@ -1,5 +1,6 @@
 #include "platform/MessageQueue.h"
 
+#include "platform/Backend.h"
 #include "platform/Window.h"
 
 #include <algorithm>
@@ -24,6 +25,9 @@ void MessageQueue::Post(const Message& message)
         }
     }
     pending.push_back(message);
+    if (Backend* backend = GetBackend()) {
+        backend->RequestDelivery();
+    }
 }
 
 void MessageQueue::RemoveTimer(const Window* window, unsigned id)
@@ -71,12 +75,6 @@ bool MessageQueue::HasDeliverable() const
         }
     }
     return false;
-}
-
-int MessageQueue::PendingFor(const Window* window) const
-{
-    return static_cast<int>(std::count_if(pending.begin(), pending.end(),
-                                          [&](const Message& m) { return m.target == window; }));
 }
 
 bool MessageQueue::DeliverOne()

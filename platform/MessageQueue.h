@@ -14,8 +14,8 @@ class MessageQueue
 public:
     static MessageQueue& Get();
 
-    // Queues a message for a living window (others are dropped). A timer tick is dropped when a
-    // tick of the same timer already waits.
+    // Queues a message for a living window (others are dropped) and tells the backend. A timer
+    // tick is dropped when a tick of the same timer already waits.
     void Post(const Message& message);
     // A killed timer's waiting tick goes away with it.
     void RemoveTimer(const Window* window, unsigned id);
@@ -31,7 +31,6 @@ public:
     void DeliverAll();
     bool HasDeliverable() const;
     int PendingCount() const { return static_cast<int>(pending.size()); }
-    int PendingFor(const Window* window) const;
 
     void PresentAll();
 

@@ -1,10 +1,12 @@
 #include "HeadlessTest.h"
+#include "TempDir.h"
 #include "TestWindow.h"
 
 #include "platform/ClientDC.h"
 #include "platform/Desktop.h"
 #include "platform/Sleep.h"
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -218,4 +220,18 @@ TEST_F(PaintCycleTest, ContextsOfAWindowThatDoesNotExistDrawNothing)
     closed.Invalidate(true);
     EXPECT_FALSE(closed.HasUpdateRegion());
     EXPECT_EQ(closed.SetTimer(200, 80), 0u);
+}
+
+TEST_F(PaintCycleTest, TheScreenOfAWindowIsSavedAsPng)
+{
+    headless.Pump();
+    TempDir dir;
+    std::string path = dir.Path("window.png");
+    ASSERT_TRUE(headless.SaveScreenshot(window, path));
+    std::ifstream file(path, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+    TestWindow closed;
+    EXPECT_FALSE(headless.SaveScreenshot(closed, dir.Path("closed.png")));
 }

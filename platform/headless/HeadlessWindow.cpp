@@ -3,6 +3,8 @@
 #include "platform/Window.h"
 #include "platform/headless/HeadlessBackend.h"
 
+#include <algorithm>
+
 HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Window& window, PeerKind kind,
                                unsigned style, bool menu)
     : window(window), kind(kind), style(style), menu(menu), backend(backend)
@@ -42,10 +44,12 @@ void HeadlessWindow::Place(int x, int y, int width, int height)
 void HeadlessWindow::Present(const Rect& area)
 {
     const PixelImage& buffer = window.GetBackBuffer();
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            screen.SetPixel(x, y, buffer.GetPixel(x, y));
-        }
+    Rect copy = IntersectRect(area, Rect{0, 0, std::min(buffer.width, screen.width),
+                                         std::min(buffer.height, screen.height)});
+    for (int y = copy.top; y < copy.bottom; ++y) {
+        auto from = buffer.pixels.begin() + static_cast<size_t>(y) * buffer.width;
+        auto to = screen.pixels.begin() + static_cast<size_t>(y) * screen.width;
+        std::copy(from + copy.left, from + copy.right, to + copy.left);
     }
     ++presentCount;
     lastPresented = area;
