@@ -8,12 +8,9 @@ PropertySheet::PropertySheet(const char* caption, Window* parent, int selectPage
 {
 }
 
-PropertySheet::~PropertySheet()
-{
-    for (PropertyPage* page : pages) {
-        page->DestroyWindow();
-    }
-}
+// The pages are often members of a derived sheet, gone by the time this destructor runs; each
+// page's window goes with the page itself.
+PropertySheet::~PropertySheet() = default;
 
 void PropertySheet::AddPage(PropertyPage* page)
 {

@@ -4,6 +4,7 @@
 #include "platform/DataExchange.h"
 #include "platform/PropertySheet.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -219,4 +220,32 @@ TEST_F(PropertySheetTest, ASheetWithoutPagesDoesNotOpen)
     PropertySheet empty("Empty");
     EXPECT_EQ(empty.DoModal(), -1);
     EXPECT_EQ(headless.UnfinishedDialogs(), 0);
+}
+
+namespace {
+// As the game's Preferences sheet: the pages are members of the sheet.
+class SheetWithPages : public PropertySheet
+{
+public:
+    explicit SheetWithPages(Log& log)
+        : PropertySheet("Own pages"), playing(&firstTemplate, log), rewarding(&secondTemplate, log)
+    {
+        AddPage(&playing);
+        AddPage(&rewarding);
+    }
+    TestPage playing;
+    TestPage rewarding;
+};
+} // namespace
+
+TEST_F(PropertySheetTest, ASheetOwningItsPagesOpensAndGoesAway)
+{
+    auto own = std::make_unique<SheetWithPages>(log);
+    headless.ScriptDialog([&](DialogSession& s) {
+        s.SelectTab(1);
+        s.Ok();
+    });
+    EXPECT_EQ(own->DoModal(), IDOK);
+    own.reset();
+    EXPECT_EQ(log, (Log{"init First", "leave First", "init Second", "leave Second"}));
 }
