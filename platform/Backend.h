@@ -16,6 +16,16 @@ enum PeerKind
 // What a toolkit has to provide: windows, their modal loops, message boxes, timers and the pause.
 // The headless backend implements it for the tests, the wx backend for the real game. Everything
 // else (message order, painting, data exchange, property sheets) is done above it, once.
+//
+// A backend turns the player's input into Messages posted to the MessageQueue, then lets the queue
+// deliver (MessageQueue::DeliverAll; the queue itself holds back what a busy window or a Sleep
+// must not see): mouse moves, left button-downs (a double click as one more) and right
+// button-ups in client coordinates, only over the client area or for the window holding the
+// capture; menu items as MSG_COMMAND; Enter as MSG_KEY_ENTER and Escape as MSG_KEY_ESCAPE; the
+// close box and Alt+F4 as MSG_SYSCOMMAND SC_CLOSE; a real control the player clicked or changed
+// as MSG_COMMAND with BN_CLICKED or CBN_SELCHANGE (the toolkit has changed the control already);
+// a property sheet's tab as MSG_SELECT_TAB. The MSG_CONTROL_* messages are for backends without
+// real controls.
 class Backend
 {
 public:
