@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Dialog.h"
+#include "settings/PlayerList.h"
+
+#include <string>
+
+// The modal "Players" dialog: create and delete named players and choose who plays. It holds
+// the player list for the whole run; every creation and deletion is written to players.kvd at
+// once, so Cancel undoes neither. After OK, selectedName is the chosen player ("" for none).
+class PlayersDialog : public Dialog
+{
+public:
+    PlayersDialog();
+    ~PlayersDialog() override = default;
+
+    // Takes the list from players.kvd; a missing file leaves the list as it is.
+    void LoadPlayers();
+    void SavePlayers();
+
+    bool OnInitDialog() override;
+    void DoDataExchange(DataExchange& dx) override;
+    void OnOK() override;
+    void OnCreate();
+    void OnDelete();
+
+    static const CommandMap commandMap;
+    const CommandMap* GetCommandMap() const override { return &commandMap; }
+
+    PlayerList playerList;
+    std::string selectedName;
+    std::string newName;
+};
