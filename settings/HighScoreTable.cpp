@@ -1,5 +1,7 @@
 #include "settings/HighScoreTable.h"
 
+#include "platform/MessageBox.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -119,4 +121,14 @@ std::string HighScoreTable::ShowText() const
         text += score;
     }
     return text;
+}
+
+void HighScoreTable::Show(Window* parent) const
+{
+    const std::string text = ShowText();
+    if (parent) {
+        MessageBox(parent, text.c_str(), "High Scores", MB_OK);
+    } else {
+        AppMessageBox(text.c_str(), MB_OK);
+    }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class Window;
+
 const int HIGH_SCORE_ENTRIES = 5;
 const char* const HIGH_SCORES_FILE = "hscores.kvd";
 const size_t HIGH_SCORE_RECORD_SIZE = NAME_FIELD_SIZE + 4;
@@ -33,6 +35,9 @@ public:
     bool Insert(int32_t score, const std::string& name);
     // The text of the high-score box: one line per entry, the name, a tab, the score.
     std::string ShowText() const;
+    // The table in a modal box captioned "High Scores" with only an OK button and no icon,
+    // owned by the parent; without a parent, the application's own box.
+    void Show(Window* parent) const;
 
     // Each name is held formatted "%20s": cut to 20 bytes, right-aligned with blanks.
     std::string names[HIGH_SCORE_ENTRIES];
