@@ -235,6 +235,10 @@ void GameController::SelectDestination(int row, int col)
     KillSelectionTimer();
     history.Clear();
     history.savedScore = scoreDisplay.value;
+    // The preview shown now is what Undo brings back if the move clears a run. The record's
+    // colours after the latest arrival are not enough: an Undo since then has changed the
+    // preview back without an arrival.
+    history.RecordNextColors(nextColors, settings.addedPieces);
     undoAvailable = 1;
     state = STATE_MOVING;
     FinishMove(steps);

@@ -116,6 +116,24 @@ protected:
         headless.Pump();
     }
 
+    // The same for a board built in code: a piece of colour (2 row + col) mod 5 on every cell
+    // of the first `filled` rows, so that no two neighbours in any direction share a colour.
+    void ArrangePattern(int filled)
+    {
+        game.board.Clear();
+        for (int row = 0; row < filled; ++row) {
+            for (int col = 0; col < game.settings.boardCols; ++col) {
+                game.board.cells[col + row * BOARD_STRIDE] = (2 * row + col) % 5;
+                --game.board.emptyCount;
+            }
+        }
+        game.history.Clear();
+        game.history.RecordNextColors(game.nextColors, game.settings.addedPieces);
+        game.undoAvailable = 0;
+        window.Invalidate(true);
+        headless.Pump();
+    }
+
     // Selects the piece and sends it to the destination.
     int Move(int fromRow, int fromCol, int toRow, int toCol)
     {
@@ -157,9 +175,10 @@ protected:
         const PixelImage drawn = window.GetBackBuffer();
         window.Invalidate(true);
         headless.Pump();
-        EXPECT_EQ(DifferentPixels(drawn, window.GetBackBuffer()), 0);
         const PixelImage& painted = window.GetBackBuffer();
-        for (int y = 0, shown = 0; y < painted.height && shown < 5; ++y) {
+        const int differences = DifferentPixels(drawn, painted);
+        EXPECT_EQ(differences, 0);
+        for (int y = 0, shown = 0; differences > 0 && y < painted.height && shown < 5; ++y) {
             for (int x = 0; x < painted.width && shown < 5; ++x) {
                 if (drawn.GetPixel(x, y) != painted.GetPixel(x, y)) {
                     ADD_FAILURE() << "differs at " << x << "," << y << ": " << std::hex
