@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/CellFrame.h"
+#include "app/HotArea.h"
+#include "app/ToolButton.h"
+#include "game/GameController.h"
+#include "platform/Control.h"
+#include "platform/Dialog.h"
+#include "platform/Geometry.h"
+#include "settings/GameSettings.h"
+#include "settings/PlayersDialog.h"
+#include "settings/PreferencesSheet.h"
+
+#include <cstdint>
+
+class Cursor;
+class DataExchange;
+class DeviceContext;
+class Icon;
+
+// What the colour panel beside the board shows; a click on it moves to the next mode.
+constexpr int PANEL_ALL_COLORS = 0;
+constexpr int PANEL_NEXT_COLORS = 1;
+constexpr int PANEL_BLANK = 2;
+
+// The picture buttons under the board, by index.
+constexpr int TOOL_DRAW_NEXT = 0;
+constexpr int TOOL_UNDO = 1;
+constexpr int TOOL_DELETE = 2;
+constexpr int TOOL_COUNT = 3;
+
+// The side of a board cell in pixels.
+constexpr int CELL_SIZE = 30;
+
+// The game's window: the board with its cell frames, the tool buttons and the status line under
+// it, the title banner, the colour panel and the score to its right, and the menu. It owns the
+// game controller and the dialogs, turns the mouse and the menu into the controller's operations,
+// and keeps the buttons, their menu items, the status texts and the cursor in step with it.
+class MainDialog : public Dialog
+{
+public:
+    explicit MainDialog(Window* parent = nullptr);
+    ~MainDialog() override = default;
+
+    void DoDataExchange(DataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnSysCommand(unsigned id, long param) override;
+    const Icon* OnQueryDragIcon() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    // Layout and painting.
+    void Layout();
+    void OnPaint() override;
+    void PaintGame();
+    void DrawColorLegend(DeviceContext& dc);
+    void ShowState(int state);
+
+    // The mouse.
+    void OnMouseMove(unsigned flags, Point point) override;
+    void OnLButtonDown(unsigned flags, Point point) override;
+    void OnRButtonUp(unsigned flags, Point point) override;
+    void OnTimer(unsigned id) override;
+    void SetToolEnabled(bool enable, int tool);
+
+    // The menu commands.
+    void OnNewGame();
+    void OnDrawNext();
+    void OnUndo();
+    void OnToggleDeleting();
+    void OnPlayers();
+    void OnHighScores();
+    void OnPreferences();
+    void OnClearHighScores();
+    void OnExit();
+    void OnAbout();
+
+    static const CommandMap commandMap;
+    const CommandMap* GetCommandMap() const override { return &commandMap; }
+
+    Control statusLine;
+    const Icon* icon = nullptr;
+    PlayersDialog playersDialog;
+    Rect scoreRect{0, 0, 0, 0};
+    Rect clientRect{0, 0, 0, 0};
+    HotArea colorPanel{HOT_NORMAL};
+    HotArea boardArea{HOT_NORMAL};
+    std::int32_t panelMode = PANEL_ALL_COLORS;
+    const Cursor* cursor = nullptr;
+    GameSettings settings;
+    PreferencesSheet preferences;
+    ToolButton toolButtons[TOOL_COUNT];
+    ToolButton banner{HOT_NORMAL};
+    std::int32_t cellSize = 0;
+    GameController controller;
+    std::int32_t hoverCol = -1;
+    std::int32_t hoverRow = -1;
+    CellFrame cellFrame;
+};
