@@ -1,0 +1,44 @@
+#include "platform/wx/WxApp.h"
+
+#include "platform/Application.h"
+#include "platform/wx/WxEntry.h"
+
+#include <wx/image.h>
+#include <wx/init.h>
+
+#include <cstdio>
+
+bool WxApp::OnInit()
+{
+    // The base class would read the command line; the program has none.
+    wxInitAllImageHandlers();
+    SetExitOnFrameDelete(false);
+    backend = std::make_unique<WxBackend>();
+    return true;
+}
+
+int WxApp::OnRun()
+{
+    if (Application* application = GetApplication()) {
+        application->InitInstance();
+    }
+    return 0;
+}
+
+int WxApp::OnExit()
+{
+    backend.reset();
+    return wxApp::OnExit();
+}
+
+int RunWxApplication(const char* programName)
+{
+    wxApp::SetInstance(new WxApp);
+    char name[256] = "tobrix";
+    if (programName && *programName) {
+        snprintf(name, sizeof name, "%s", programName);
+    }
+    char* arguments[] = {name, nullptr};
+    int count = 1;
+    return wxEntry(count, arguments);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/PixelImage.h"
+
+#include <wx/bitmap.h>
+#include <wx/image.h>
+
+// Conversions between the game's pixel images (0x00BBGGRR, "None" as Bitmap::TRANSPARENT_PIXEL)
+// and wx images.
+class WxImages
+{
+public:
+    // Copies the area of source into the RGB image of the same size (the screen copy of a
+    // window); the area must lie inside both.
+    static void CopyArea(const PixelImage& source, const Rect& area, wxImage& target);
+    // The whole image, its transparent pixels masked out (for cursors and icons).
+    static wxImage ToImage(const PixelImage& source);
+    // A PixelImage of what a wx bitmap shows (screen read-backs in tests, screenshots).
+    static void FromImage(const wxImage& source, PixelImage& target);
+};

@@ -1,0 +1,65 @@
+#include "BackgroundInput.h"
+
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+
+#include <chrono>
+
+namespace {
+// The two calls of the XTest client library used here.
+using FakeMotion = int (*)(Display*, int, int, int, unsigned long);
+using FakeButton = int (*)(Display*, unsigned int, Bool, unsigned long);
+
+struct XTest
+{
+    FakeMotion motion = nullptr;
+    FakeButton button = nullptr;
+};
+
+const XTest& Library()
+{
+    static XTest xtest = [] {
+        XTest loaded;
+        if (void* handle = dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL)) {
+            loaded.motion = reinterpret_cast<FakeMotion>(dlsym(handle, "XTestFakeMotionEvent"));
+            loaded.button = reinterpret_cast<FakeButton>(dlsym(handle, "XTestFakeButtonEvent"));
+        }
+        return loaded;
+    }();
+    return xtest;
+}
+} // namespace
+
+bool BackgroundInput::Available()
+{
+    return Library().motion && Library().button;
+}
+
+void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs)
+{
+    Join();
+    worker = std::thread([points, startDelayMs, intervalMs] {
+        const XTest& xtest = Library();
+        Display* display = XOpenDisplay(nullptr);
+        if (!display || !xtest.motion || !xtest.button) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(startDelayMs));
+        for (const Point& point : points) {
+            xtest.motion(display, -1, point.x, point.y, 0);
+            xtest.button(display, 1, True, 0);
+            xtest.button(display, 1, False, 0);
+            XFlush(display);
+            std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+        }
+        XSync(display, False);
+        XCloseDisplay(display);
+    });
+}
+
+void BackgroundInput::Join()
+{
+    if (worker.joinable()) {
+        worker.join();
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <thread>
+#include <vector>
+
+// Real X input made on a thread of its own, with its own connection to the X server, so that it
+// arrives while the program's thread is busy (in a handler, or in Sleep). It drives the XTest
+// extension of the server through the client library loaded at run time.
+class BackgroundInput
+{
+public:
+    BackgroundInput() = default;
+    ~BackgroundInput() { Join(); }
+
+    BackgroundInput(const BackgroundInput&) = delete;
+    BackgroundInput& operator=(const BackgroundInput&) = delete;
+
+    // Whether the X server and the library can make such input.
+    static bool Available();
+    // After startDelayMs, clicks at each screen point in turn, one every intervalMs.
+    void ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs);
+    void Join();
+
+private:
+    std::thread worker;
+};

@@ -1,0 +1,175 @@
+#include "GuiHarness.h"
+
+#include "XScreen.h"
+
+#include "platform/Backend.h"
+#include "platform/Window.h"
+#include "platform/wx/WxBackend.h"
+#include "platform/wx/WxCanvas.h"
+#include "platform/wx/WxWindowPeer.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/filename.h>
+#include <wx/timer.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <chrono>
+#include <memory>
+
+namespace gui {
+namespace {
+using Clock = std::chrono::steady_clock;
+
+class StepTimer : public wxTimer
+{
+public:
+    explicit StepTimer(std::function<bool()> step) : step(std::move(step)) {}
+    void Notify() override
+    {
+        if (running) {
+            return;
+        }
+        running = true;
+        bool done = step();
+        running = false;
+        if (done) {
+            Stop();
+            // Deleting a timer from its own notification is not allowed: later.
+            wxTheApp->CallAfter([this] { delete this; });
+        }
+    }
+
+private:
+    std::function<bool()> step;
+    bool running = false;
+};
+} // namespace
+
+bool RunUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::unique_ptr<wxGUIEventLoop> own;
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (!loop) {
+        own = std::make_unique<wxGUIEventLoop>();
+        loop = own.get();
+    }
+    wxEventLoopActivator activate(loop);
+    while (!done()) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        loop->DispatchTimeout(5);
+        wxTheApp->ProcessPendingEvents();
+    }
+    return true;
+}
+
+void RunFor(int ms)
+{
+    RunUntil([] { return false; }, ms);
+}
+
+WxWindowPeer* PeerOf(const Window& window)
+{
+    auto* backend = dynamic_cast<WxBackend*>(GetBackend());
+    return backend ? backend->Peer(window) : nullptr;
+}
+
+Point ClientToScreen(const Window& window, Point client)
+{
+    WxWindowPeer* peer = PeerOf(window);
+    if (!peer || !peer->GetCanvas()) {
+        return Point{-1, -1};
+    }
+    wxPoint at = peer->GetCanvas()->ClientToScreen(wxPoint(client.x, client.y));
+    return Point{at.x, at.y};
+}
+
+bool WaitShown(wxWindow* window)
+{
+    bool shown = RunUntil([&] { return window && window->IsShownOnScreen(); });
+    // Mapping and the first paint take a few trips through the loop.
+    RunFor(60);
+    return shown;
+}
+
+bool WaitShown(const Window& window)
+{
+    WxWindowPeer* peer = PeerOf(window);
+    if (!peer || !WaitShown(peer->GetTopLevel())) {
+        return false;
+    }
+    return RunUntil([&] { return !peer->GetCanvas() || !peer->GetCanvas()->HasUnpainted(); });
+}
+
+wxUIActionSimulator& Input()
+{
+    static wxUIActionSimulator simulator;
+    return simulator;
+}
+
+void ClickAt(Point screen, bool twice)
+{
+    wxUIActionSimulator& input = Input();
+    input.MouseMove(screen.x, screen.y);
+    if (twice) {
+        input.MouseDblClick();
+    } else {
+        input.MouseClick();
+    }
+}
+
+PixelImage ReadScreen(const Rect& screen)
+{
+    // The toolkit's screen context cannot read what child windows show on this desktop, so the
+    // pixels come from the X server.
+    PixelImage image;
+    std::vector<std::uint32_t> pixels;
+    if (!xscreen::Read(wxGetX11Display(), screen.left, screen.top, screen.Width(), screen.Height(),
+                       pixels)) {
+        return image;
+    }
+    image.Resize(screen.Width(), screen.Height());
+    image.pixels.assign(pixels.begin(), pixels.end());
+    return image;
+}
+
+ColorRef ScreenPixel(Point screen)
+{
+    return ReadScreen(Rect{screen.x, screen.y, screen.x + 1, screen.y + 1}).GetPixel(0, 0);
+}
+
+bool SaveScreenshot(const Rect& screen, const std::string& name)
+{
+    wxString directory = TOBRIX_SCREENSHOT_DIR;
+    if (!wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
+        return false;
+    }
+    return ReadScreen(screen).SavePng(std::string(directory.utf8_string()) + "/" + name + ".png");
+}
+
+Rect ScreenRectOf(wxWindow* window)
+{
+    if (!window) {
+        return Rect{0, 0, 0, 0};
+    }
+    wxRect r = window->GetScreenRect();
+    return Rect{r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+Rect ScreenRectOf(const Window& window)
+{
+    WxWindowPeer* peer = PeerOf(window);
+    return ScreenRectOf(peer ? static_cast<wxWindow*>(peer->GetTopLevel()) : nullptr);
+}
+
+void Every(int ms, std::function<bool()> step)
+{
+    auto* timer = new StepTimer(std::move(step));
+    timer->Start(ms);
+}
+} // namespace gui

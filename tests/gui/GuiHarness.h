@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/PixelImage.h"
+
+#include <functional>
+#include <string>
+
+class Window;
+class WxWindowPeer;
+class wxTopLevelWindow;
+class wxUIActionSimulator;
+class wxWindow;
+
+// What the end-to-end tests do on the real screen: let the event loop run, find where a window's
+// client area is, click and type with real X input, read pixels back and save screenshots.
+namespace gui {
+// Runs the event loop until done() holds or the time is up; false on time-out.
+bool RunUntil(const std::function<bool()>& done, int timeoutMs = 3000);
+// Runs the event loop for a while.
+void RunFor(int ms);
+
+// The peer of a window of the installed wx backend; nullptr when there is none.
+WxWindowPeer* PeerOf(const Window& window);
+// The screen position of a point of the window's client area.
+Point ClientToScreen(const Window& window, Point client);
+// Waits until the window is on the screen and its client area shows what it presented.
+bool WaitShown(const Window& window);
+bool WaitShown(wxWindow* window);
+
+// The one simulator of the test program (making one takes a while).
+wxUIActionSimulator& Input();
+// Real X input: a click (or a double click) at a screen point.
+void ClickAt(Point screen, bool twice = false);
+
+// The screen's pixels in a rectangle of screen coordinates.
+PixelImage ReadScreen(const Rect& screen);
+ColorRef ScreenPixel(Point screen);
+// Saves a PNG of the screen rectangle as <TOBRIX_SCREENSHOT_DIR>/<name>.png; false on failure.
+bool SaveScreenshot(const Rect& screen, const std::string& name);
+// The rectangle a top-level window covers on the screen.
+Rect ScreenRectOf(wxWindow* window);
+Rect ScreenRectOf(const Window& window);
+
+// Calls step() from the event loop every few milliseconds, also inside modal loops that start
+// meanwhile, until it returns true. Used to answer modal dialogs while the test waits in them.
+void Every(int ms, std::function<bool()> step);
+} // namespace gui

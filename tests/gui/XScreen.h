@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The X server's side of the end-to-end tests, kept apart because the X headers name types
+// Window and Cursor as the game does.
+namespace xscreen {
+// The pixels of a rectangle of the screen as 0x00BBGGRR values, row after row, read on the given
+// connection (the program's own, so that they come after what it drew); false on failure.
+bool Read(void* display, int x, int y, int width, int height, std::vector<std::uint32_t>& pixels);
+} // namespace xscreen
