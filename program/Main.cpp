@@ -1,8 +1,11 @@
+#include "platform/Resources.h"
 #include "platform/wx/WxEntry.h"
+#include "res/GameResources.h"
 
 // The program: the application object, a global of app/, is already constructed; the wx backend
-// runs it.
+// runs it with the game's resources.
 int main(int /*argc*/, char** argv)
 {
+    SetResourceTable(&GameResources());
     return RunWxApplication(argv[0]);
 }

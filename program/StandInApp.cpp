@@ -1,39 +1,42 @@
 #include "platform/Application.h"
+#include "platform/Control.h"
+#include "platform/Cursor.h"
 #include "platform/Dialog.h"
-#include "platform/DialogTemplate.h"
-#include "platform/Message.h"
+#include "platform/Icon.h"
+#include "res/ResourceIds.h"
 
-// FIXME: stands in for the game's application object until the main window exists; delete this
-// file when app/ defines GameApp.
+// FIXME: stands in for the game's application object until the main window exists: it shows the
+// main window's template, menu, icon and cursor, and nothing of the game. Delete this file when
+// app/ defines GameApp.
 namespace {
-const ControlTemplate controls[] = {
-    {IDC_STATIC, CONTROL_STATIC, "TOBRIX++ is not playable yet.", SS_CENTER | WS_VISIBLE, 7, 10,
-     136, 10, 0},
-    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 50, 26, 50, 14, 0},
-};
+class StandInWindow : public Dialog
+{
+public:
+    StandInWindow() : Dialog(IDD_MAIN) {}
 
-const DialogTemplate standIn{1,
-                             "TOBRIX++",
-                             WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                             0,
-                             0,
-                             "MS Sans Serif",
-                             8,
-                             0,
-                             0,
-                             150,
-                             45,
-                             controls,
-                             static_cast<int>(sizeof controls / sizeof controls[0])};
+    bool OnInitDialog() override
+    {
+        Dialog::OnInitDialog();
+        SetIcon(Icon::Load(IDI_MAINFRAME), true);
+        SetIcon(Icon::Load(IDI_MAINFRAME), false);
+        SetCursor(Cursor::Load(IDCUR_SELECT));
+        if (Control* status = GetDlgItem(IDC_STATUS)) {
+            status->MoveWindow(10, 10, 300, 20);
+            status->SetWindowText("TOBRIX++ is not playable yet");
+        }
+        MoveWindow(200, 200, 340, 120);
+        return true;
+    }
+};
 
 class StandInApp : public Application
 {
 public:
     bool InitInstance() override
     {
-        Dialog dialog(&standIn);
-        mainWindow = &dialog;
-        dialog.DoModal();
+        StandInWindow window;
+        mainWindow = &window;
+        window.DoModal();
         mainWindow = nullptr;
         return false;
     }

@@ -271,8 +271,16 @@ int WxBackend::GetSystemMetrics(int index) const
 
 void WxBackend::Post(const Message& message)
 {
+    // Delivery follows at once, so the queue need not ask for it later.
+    posting = true;
     MessageQueue::Get().Post(message);
+    posting = false;
     Pump();
+}
+
+void WxBackend::PostLater(const Message& message)
+{
+    MessageQueue::Get().Post(message);
 }
 
 bool WxBackend::CanPump() const
@@ -300,7 +308,7 @@ void WxBackend::Pump()
 
 void WxBackend::RequestDelivery()
 {
-    if (deliveryRequested || !wxTheApp) {
+    if (deliveryRequested || posting || !wxTheApp) {
         return;
     }
     deliveryRequested = true;

@@ -42,6 +42,8 @@ public:
 
     // Queues a message from the toolkit and delivers what can be delivered now.
     void Post(const Message& message);
+    // Queues a message to be delivered once the toolkit's current event is over.
+    void PostLater(const Message& message);
     // Delivers waiting messages, and paints, while no handler runs and no Sleep pauses.
     void Pump();
 
@@ -72,6 +74,7 @@ private:
     std::vector<Loop> loops;
     std::vector<std::unique_ptr<WxTimer>> timers;
     bool deliveryRequested = false;
+    bool posting = false;
     // The frame's share of a window: width, and height including the caption (and menu bar).
     int frameWidth = 0;
     int frameHeight = 0;

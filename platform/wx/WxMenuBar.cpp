@@ -5,12 +5,16 @@
 #include <wx/menu.h>
 
 namespace {
+// Above the toolkit's own ids, below its limit for menu items.
+constexpr int FIRST_ITEM_ID = wxID_HIGHEST + 1;
+
 bool IsGrayed(const Menu::Item& item)
 {
     return (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
 }
+} // namespace
 
-wxMenu* BuildPopup(const Menu& menu)
+wxMenu* WxMenuBar::BuildPopup(const Menu& menu)
 {
     auto* popup = new wxMenu;
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
@@ -19,60 +23,59 @@ wxMenu* BuildPopup(const Menu& menu)
         if (item->flags & MF_SEPARATOR) {
             popup->AppendSeparator();
         } else if (item->popup) {
-            popup->AppendSubMenu(BuildPopup(*item->popup), text);
-            popup->FindItemByPosition(static_cast<size_t>(i))->Enable(!IsGrayed(*item));
+            popup->AppendSubMenu(BuildPopup(*item->popup), text)->Enable(!IsGrayed(*item));
         } else {
-            popup->Append(static_cast<int>(item->id), text);
-            popup->Enable(static_cast<int>(item->id), !IsGrayed(*item));
+            int id = FIRST_ITEM_ID + static_cast<int>(commands.size());
+            commands.push_back(item->id);
+            popup->Append(id, text)->Enable(!IsGrayed(*item));
         }
     }
     return popup;
 }
 
-bool SyncPopup(wxMenu& popup, const Menu& menu)
+bool WxMenuBar::SyncPopup(wxMenu& popup, const Menu& menu) const
 {
     if (popup.GetMenuItemCount() != static_cast<size_t>(menu.GetMenuItemCount())) {
         return false;
     }
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const Menu::Item* item = menu.GetItem(i);
-        wxMenuItem* wxItem = popup.FindItemByPosition(static_cast<size_t>(i));
+        wxMenuItem* shown = popup.FindItemByPosition(static_cast<size_t>(i));
         if (item->flags & MF_SEPARATOR) {
-            if (!wxItem->IsSeparator()) {
+            if (!shown->IsSeparator()) {
                 return false;
             }
             continue;
         }
         if (item->popup) {
-            if (!wxItem->GetSubMenu() || !SyncPopup(*wxItem->GetSubMenu(), *item->popup)) {
+            if (!shown->GetSubMenu() || !SyncPopup(*shown->GetSubMenu(), *item->popup)) {
                 return false;
             }
-        } else if (wxItem->GetId() != static_cast<int>(item->id)) {
+        } else if (CommandOf(shown->GetId()) != item->id) {
             return false;
         }
-        if (wxItem->IsEnabled() == IsGrayed(*item)) {
-            wxItem->Enable(!IsGrayed(*item));
+        if (shown->IsEnabled() == IsGrayed(*item)) {
+            shown->Enable(!IsGrayed(*item));
         }
     }
     return true;
 }
-} // namespace
 
 wxMenuBar* WxMenuBar::Build(const Menu& menu)
 {
+    commands.clear();
     auto* bar = new wxMenuBar;
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const Menu::Item* item = menu.GetItem(i);
         // A bar holds popups only; a command item on the bar itself has no place in it.
-        if (!item->popup) {
-            continue;
+        if (item->popup) {
+            bar->Append(BuildPopup(*item->popup), wxString::FromUTF8(item->text.c_str()));
         }
-        bar->Append(BuildPopup(*item->popup), wxString::FromUTF8(item->text.c_str()));
     }
     return bar;
 }
 
-bool WxMenuBar::Sync(wxMenuBar& bar, const Menu& menu)
+bool WxMenuBar::Sync(wxMenuBar& bar, const Menu& menu) const
 {
     size_t position = 0;
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
@@ -89,4 +92,20 @@ bool WxMenuBar::Sync(wxMenuBar& bar, const Menu& menu)
         ++position;
     }
     return position == bar.GetMenuCount();
+}
+
+unsigned WxMenuBar::CommandOf(int itemId) const
+{
+    int index = itemId - FIRST_ITEM_ID;
+    return index >= 0 && index < static_cast<int>(commands.size()) ? commands[index] : 0;
+}
+
+int WxMenuBar::ItemIdOf(unsigned command) const
+{
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (commands[i] == command) {
+            return FIRST_ITEM_ID + static_cast<int>(i);
+        }
+    }
+    return -1;
 }

@@ -2,8 +2,10 @@
 
 #include "platform/MessageBox.h"
 
-#include <wx/generic/msgdlgg.h>
+// The generic box needs the toolkit's own message box declarations first.
 #include <wx/msgdlg.h>
+
+#include <wx/generic/msgdlgg.h>
 
 namespace {
 wxDialog* current = nullptr;
@@ -28,7 +30,7 @@ int WxMessageBox::Show(wxWindow* parent, const char* text, const char* caption, 
         style |= wxICON_EXCLAMATION;
         break;
     default:
-        style |= wxICON_NONE;
+        // No icon flag at all: the generic box then shows none.
         break;
     }
     wxGenericMessageDialog box(parent, wxString::FromUTF8(text), wxString::FromUTF8(caption),

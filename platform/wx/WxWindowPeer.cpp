@@ -1,9 +1,11 @@
 #include "platform/wx/WxWindowPeer.h"
 
+#include "platform/Color.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Menu.h"
 #include "platform/PropertySheet.h"
 #include "platform/Window.h"
+#include "platform/wx/WxArt.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCanvas.h"
 #include "platform/wx/WxMenuBar.h"
@@ -134,6 +136,11 @@ bool WxWindowPeer::CreateSheet(wxWindow* parent)
     wxBookCtrlBase* book = sheet->GetBookCtrl();
     for (int i = 0; i < owner->GetPageCount(); ++i) {
         auto* holder = new wxPanel(book, wxID_ANY);
+        // A page's client has its template's size; the rest of the tab shows the same face.
+        ColorRef face = GetSysColor(COLOR_BTNFACE);
+        holder->SetBackgroundColour(wxColour(static_cast<unsigned char>(GetRValue(face)),
+                                             static_cast<unsigned char>(GetGValue(face)),
+                                             static_cast<unsigned char>(GetBValue(face))));
         if (const DialogTemplate* page = owner->GetPage(i)->GetPageTemplate()) {
             wxFont font = TemplateFont(*page);
             holder->SetFont(font);
@@ -185,7 +192,7 @@ bool WxWindowPeer::CreatePage(const DialogTemplate& dialogTemplate, WxWindowPeer
     }
     sheetPeer = owner;
     style = dialogTemplate.style;
-    BuildClient(dialogTemplate, holder, holder->GetClientSize());
+    BuildClient(dialogTemplate, holder, wxSize(0, 0));
     return true;
 }
 
@@ -330,10 +337,15 @@ void WxWindowPeer::OnCharHook(wxKeyEvent& event)
 
 void WxWindowPeer::OnMenu(wxCommandEvent& event)
 {
+    unsigned command = menuBar.CommandOf(event.GetId());
+    if (command == 0) {
+        event.Skip();
+        return;
+    }
     Message message;
     message.target = &window;
     message.kind = MSG_COMMAND;
-    message.id = static_cast<unsigned>(event.GetId());
+    message.id = command;
     message.code = BN_CLICKED;
     backend.Post(message);
 }
@@ -365,13 +377,14 @@ void WxWindowPeer::OnSheetButton(wxCommandEvent& event)
 
 void WxWindowPeer::OnPageChanging(wxBookCtrlEvent& event)
 {
-    // The sheet changes the tab itself once the page in front has let go of it.
+    // The sheet changes the tab itself once the page in front has let go of it, after the
+    // toolkit has finished refusing this change.
     event.Veto();
     Message message;
     message.target = &window;
     message.kind = MSG_SELECT_TAB;
     message.value = event.GetSelection();
-    backend.Post(message);
+    backend.PostLater(message);
 }
 
 void WxWindowPeer::SetTitle(const char* title)
@@ -445,9 +458,20 @@ void WxWindowPeer::Present(const Rect& area)
     }
 }
 
-void WxWindowPeer::SetCursor(const Cursor* /*cursor*/) {}
+void WxWindowPeer::SetCursor(const Cursor* cursor)
+{
+    if (canvas) {
+        canvas->SetCursor(WxArt::CursorOf(cursor));
+    }
+}
 
-void WxWindowPeer::SetIcon(const Icon* /*icon*/, bool /*big*/) {}
+void WxWindowPeer::SetIcon(const Icon* icon, bool /*big*/)
+{
+    // The desktop takes both sizes from one bundle, so either call sets both.
+    if (top && icon) {
+        top->SetIcons(WxArt::IconsOf(icon));
+    }
+}
 
 void WxWindowPeer::SetCapture(bool capture)
 {
@@ -469,10 +493,10 @@ void WxWindowPeer::MenuChanged(const Menu& /*menu*/)
         return;
     }
     wxMenuBar* shown = frame->GetMenuBar();
-    if (shown && WxMenuBar::Sync(*shown, *bar)) {
+    if (shown && menuBar.Sync(*shown, *bar)) {
         return;
     }
-    frame->SetMenuBar(WxMenuBar::Build(*bar));
+    frame->SetMenuBar(menuBar.Build(*bar));
     delete shown;
     // The bar takes its height from the frame, not from the client area.
     frame->SetClientSize(clientWidth, clientHeight);

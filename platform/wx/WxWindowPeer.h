@@ -4,6 +4,7 @@
 #include "platform/Message.h"
 #include "platform/WindowPeer.h"
 #include "platform/wx/WxControlPeer.h"
+#include "platform/wx/WxMenuBar.h"
 
 #include <memory>
 #include <vector>
@@ -61,6 +62,7 @@ public:
     // is gone.
     wxTopLevelWindow* GetTopLevel() const;
     WxCanvas* GetCanvas() const { return canvas; }
+    const WxMenuBar& GetMenuBar() const { return menuBar; }
     // A property sheet's panel for the page at index; nullptr for anything else.
     wxWindow* GetPageHolder(int index) const;
     // A page whose sheet goes first: the sheet takes the page's client with it.
@@ -91,6 +93,7 @@ private:
     WxCanvas* canvas = nullptr;
     WxWindowPeer* sheetPeer = nullptr;
     std::vector<std::unique_ptr<WxControlPeer>> controls;
+    WxMenuBar menuBar;
     unsigned style = 0;
     bool hasMenu = false;
     int clientWidth = 0;

@@ -9,11 +9,13 @@ namespace {
 // The two calls of the XTest client library used here.
 using FakeMotion = int (*)(Display*, int, int, int, unsigned long);
 using FakeButton = int (*)(Display*, unsigned int, Bool, unsigned long);
+using FakeKey = int (*)(Display*, unsigned int, Bool, unsigned long);
 
 struct XTest
 {
     FakeMotion motion = nullptr;
     FakeButton button = nullptr;
+    FakeKey key = nullptr;
 };
 
 const XTest& Library()
@@ -23,6 +25,7 @@ const XTest& Library()
         if (void* handle = dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL)) {
             loaded.motion = reinterpret_cast<FakeMotion>(dlsym(handle, "XTestFakeMotionEvent"));
             loaded.button = reinterpret_cast<FakeButton>(dlsym(handle, "XTestFakeButtonEvent"));
+            loaded.key = reinterpret_cast<FakeKey>(dlsym(handle, "XTestFakeKeyEvent"));
         }
         return loaded;
     }();
@@ -32,7 +35,7 @@ const XTest& Library()
 
 bool BackgroundInput::Available()
 {
-    return Library().motion && Library().button;
+    return Library().motion && Library().button && Library().key;
 }
 
 void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs)
@@ -52,6 +55,23 @@ void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int
             XFlush(display);
             std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
         }
+        XSync(display, False);
+        XCloseDisplay(display);
+    });
+}
+
+void BackgroundInput::PressKey(unsigned long keySymbol)
+{
+    Join();
+    worker = std::thread([keySymbol] {
+        const XTest& xtest = Library();
+        Display* display = XOpenDisplay(nullptr);
+        if (!display || !xtest.key) {
+            return;
+        }
+        unsigned int code = XKeysymToKeycode(display, keySymbol);
+        xtest.key(display, code, True, 0);
+        xtest.key(display, code, False, 0);
         XSync(display, False);
         XCloseDisplay(display);
     });

@@ -1,5 +1,7 @@
 #include "GuiHarness.h"
 
+#include "BackgroundInput.h"
+
 #include "XScreen.h"
 
 #include "platform/Backend.h"
@@ -9,6 +11,7 @@
 #include "platform/wx/WxWindowPeer.h"
 
 #include <wx/app.h>
+#include <wx/control.h>
 #include <wx/evtloop.h>
 #include <wx/filename.h>
 #include <wx/timer.h>
@@ -121,6 +124,69 @@ void ClickAt(Point screen, bool twice)
     } else {
         input.MouseClick();
     }
+}
+
+Point CentreOf(wxWindow* window)
+{
+    Rect r = ScreenRectOf(window);
+    return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+wxWindow* ControlOf(const Window& window, int id)
+{
+    WxWindowPeer* peer = PeerOf(window);
+    for (int i = 0; peer && i < peer->GetControlCount(); ++i) {
+        auto* control = static_cast<WxControlPeer*>(peer->GetControl(i));
+        if (control->GetId() == id) {
+            return control->GetWx();
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> CutTexts(const Window& window)
+{
+    std::vector<std::string> cut;
+    WxWindowPeer* peer = PeerOf(window);
+    for (int i = 0; peer && i < peer->GetControlCount(); ++i) {
+        auto* control = static_cast<WxControlPeer*>(peer->GetControl(i));
+        ControlKind kind = control->GetKind();
+        std::string text;
+        control->GetText(text);
+        wxWindow* shown = control->GetWx();
+        if (text.empty() || !shown->IsShown() || kind == CONTROL_EDIT || kind == CONTROL_COMBOBOX) {
+            continue;
+        }
+        wxSize size = shown->GetSize();
+        wxSize best = shown->GetBestSize();
+        bool fits =
+            kind == CONTROL_GROUPBOX
+                ? shown->GetTextExtent(wxControl::RemoveMnemonics(shown->GetLabel())).x + 16 <=
+                      size.x
+                : best.x <= size.x && best.y <= size.y;
+        if (!fits) {
+            cut.push_back(std::to_string(control->GetId()) + ": " + text);
+        }
+    }
+    return cut;
+}
+
+namespace {
+BackgroundInput& Later()
+{
+    static BackgroundInput input;
+    return input;
+}
+} // namespace
+
+void ClickLater(Point screen)
+{
+    Later().ClickEach({screen}, 0, 5);
+}
+
+void KeyLater(unsigned long keySymbol)
+{
+    Later().PressKey(keySymbol);
 }
 
 PixelImage ReadScreen(const Rect& screen)

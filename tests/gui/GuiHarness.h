@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class Window;
 class WxWindowPeer;
@@ -30,8 +31,22 @@ bool WaitShown(wxWindow* window);
 
 // The one simulator of the test program (making one takes a while).
 wxUIActionSimulator& Input();
-// Real X input: a click (or a double click) at a screen point.
+// Real X input: a click (or a double click) at a screen point. The simulator lets the event loop
+// run after each event, which a callback of the loop must not do (the toolkit stops repainting),
+// so scripts running inside a modal loop use ClickLater and KeyLater instead: the X server gets
+// that input from another thread and the loop takes it in its own time.
 void ClickAt(Point screen, bool twice = false);
+void ClickLater(Point screen);
+void KeyLater(unsigned long keySymbol);
+
+// The centre of a wx window on the screen.
+Point CentreOf(wxWindow* window);
+// The wx control of a window's control with that id; nullptr when there is none.
+wxWindow* ControlOf(const Window& window, int id);
+
+// The controls of a window whose text the toolkit cannot show whole at their size, as
+// "id: text" lines; empty when every text fits.
+std::vector<std::string> CutTexts(const Window& window);
 
 // The screen's pixels in a rectangle of screen coordinates.
 PixelImage ReadScreen(const Rect& screen);

@@ -1,8 +1,12 @@
 #include "GuiTest.h"
 #include "TestWindow.h"
 
+#include "platform/Desktop.h"
+#include "platform/DialogTemplate.h"
 #include "platform/Message.h"
+#include "platform/wx/WxWindowPeer.h"
 
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 
 using namespace testwin;
@@ -45,4 +49,57 @@ TEST_F(WindowInputTest, ClicksReachTheHandlersAtClientCoordinates)
     gui::Input().MouseClick(wxMOUSE_BTN_RIGHT);
     ASSERT_TRUE(gui::RunUntil([&] { return Contains(window.log, "rup 211,161"); }));
     EXPECT_TRUE(Only(window.log, "down").empty());
+}
+
+TEST_F(WindowInputTest, TheCapturingWindowGetsMovesOutsideItsClientArea)
+{
+    ASSERT_TRUE(shown);
+    Point origin = gui::ClientToScreen(window, Point{0, 0});
+    window.SetCapture();
+    EXPECT_EQ(GetCapture(), &window);
+    window.log.clear();
+    gui::Input().MouseMove(origin.x - 20, origin.y + 40);
+    ASSERT_TRUE(gui::RunUntil([&] { return Contains(window.log, "move -20,40"); }));
+
+    // Released, the window hears nothing from outside.
+    ReleaseCapture();
+    EXPECT_EQ(GetCapture(), nullptr);
+    gui::Input().MouseMove(origin.x - 30, origin.y + 50);
+    gui::Input().MouseMove(origin.x + 200, origin.y + 150);
+    ASSERT_TRUE(gui::RunUntil([&] { return Contains(window.log, "move 200,150"); }));
+    EXPECT_FALSE(Contains(window.log, "move -30,50"));
+}
+
+TEST_F(WindowInputTest, TheClientAreaIsExactlyWhatTheWindowRectangleWasMadeFor)
+{
+    ASSERT_TRUE(shown);
+    Rect desktop = GetDesktopRect();
+    EXPECT_EQ(desktop.Width(), 1280);
+    EXPECT_EQ(desktop.Height(), 1024);
+
+    // The largest board's window, sized from its client area as the game does it.
+    Rect frame{0, 0, 650, 635};
+    AdjustWindowRect(frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, true);
+    OffsetRect(frame, 40 - frame.left, 30 - frame.top);
+    window.MoveWindow(frame);
+    Rect client;
+    window.GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 650);
+    EXPECT_EQ(client.Height(), 635);
+    EXPECT_EQ(window.GetBackBuffer().width, 650);
+    EXPECT_EQ(window.GetBackBuffer().height, 635);
+
+    // On the screen too: the new size is painted and shown to its last pixel.
+    window.log.clear();
+    ASSERT_TRUE(gui::RunUntil([&] { return Contains(window.log, "paint"); }));
+    gui::RunFor(100);
+    wxSize real = gui::PeerOf(window)->GetTopLevel()->GetClientSize();
+    EXPECT_EQ(real.x, 650);
+    EXPECT_EQ(real.y, 635);
+    Rect placed;
+    window.GetWindowRect(&placed);
+    EXPECT_EQ(placed.left, 40);
+    EXPECT_EQ(placed.top, 30);
+    EXPECT_EQ(gui::ScreenPixel(gui::ClientToScreen(window, Point{649, 634})), Rgb(255, 0, 0));
+    gui::SaveScreenshot(gui::ScreenRectOf(window), "gui_test_window_650x635");
 }

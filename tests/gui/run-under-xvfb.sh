@@ -10,11 +10,20 @@ if ! command -v xvfb-run >/dev/null 2>&1; then
 fi
 marker=$(mktemp -u "${TMPDIR:-/tmp}/tobrix-gui.XXXXXX")
 export TOBRIX_GUI_MARKER="$marker"
+# Controls that animate their changes or blink their caret would make screenshots depend on the
+# moment they are taken.
+config=$(mktemp -d "${TMPDIR:-/tmp}/tobrix-gui-config.XXXXXX")
+mkdir -p "$config/gtk-3.0"
+printf '[Settings]\ngtk-enable-animations=false\ngtk-cursor-blink=false\n' \
+    >"$config/gtk-3.0/settings.ini"
+export XDG_CONFIG_HOME="$config"
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$suite" "$@"
 status=$?
 if [ ! -e "$marker" ]; then
+    rm -rf "$config"
     echo "SKIPPED: Xvfb could not be started, so the end-to-end tests have no X server" >&2
     exit 77
 fi
 rm -f "$marker"
+rm -rf "$config"
 exit $status

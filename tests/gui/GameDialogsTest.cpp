@@ -1,0 +1,136 @@
+#include "GuiTest.h"
+
+#include "TempWorkingDir.h"
+
+#include "platform/Control.h"
+#include "platform/Cursor.h"
+#include "platform/Desktop.h"
+#include "platform/Dialog.h"
+#include "platform/Icon.h"
+#include "platform/Menu.h"
+#include "platform/wx/WxCanvas.h"
+#include "platform/wx/WxSunkenStatic.h"
+#include "platform/wx/WxWindowPeer.h"
+#include "res/ResourceIds.h"
+#include "settings/GameSettings.h"
+#include "settings/PlayersDialog.h"
+#include "settings/PreferencesSheet.h"
+
+#include <wx/bookctrl.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/toplevel.h>
+
+using Lines = std::vector<std::string>;
+
+// The game's own windows, built from its templates on the real screen: what they look like
+// (screenshots) and whether every text fits.
+class GameDialogsTest : public GuiTest
+{
+protected:
+    TempWorkingDir directory;
+};
+
+TEST_F(GameDialogsTest, TheMainWindowHasItsMenuStatusLineIconAndCursor)
+{
+    Dialog main(IDD_MAIN);
+    ASSERT_TRUE(main.Create());
+    main.SetIcon(Icon::Load(IDI_MAINFRAME), true);
+    main.SetIcon(Icon::Load(IDI_MAINFRAME), false);
+    main.SetCursor(Cursor::Load(IDCUR_SELECT));
+    Control* status = main.GetDlgItem(IDC_STATUS);
+    ASSERT_NE(status, nullptr);
+    status->MoveWindow(92, 159, 58, 17);
+    status->SetWindowText("STATUS");
+    Rect frame{0, 0, 200, 185};
+    AdjustWindowRect(frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, true);
+    main.MoveWindow(Rect{100, 100, 100 + frame.Width(), 100 + frame.Height()});
+    ASSERT_TRUE(gui::WaitShown(main));
+    gui::SaveScreenshot(gui::ScreenRectOf(main), "gui_main_window_5x5");
+
+    WxWindowPeer* peer = gui::PeerOf(main);
+    auto* bar = dynamic_cast<wxFrame*>(peer->GetTopLevel())->GetMenuBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->GetMenuLabel(0), "&Game");
+    EXPECT_EQ(bar->GetMenuLabel(1), "&Help");
+    EXPECT_FALSE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32775))); // Undo
+    EXPECT_FALSE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32779))); // Toggle deleting
+    EXPECT_TRUE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32773)));  // New
+    EXPECT_EQ(bar->GetLabel(peer->GetMenuBar().ItemIdOf(32772)), "Dra&w next");
+    EXPECT_NE(dynamic_cast<WxSunkenStatic*>(gui::ControlOf(main, IDC_STATUS)), nullptr);
+    EXPECT_EQ(gui::ControlOf(main, IDC_STATUS)->GetRect(), wxRect(92, 159, 58, 17));
+    EXPECT_EQ(peer->GetTopLevel()->GetIcons().GetIconCount(), 2u);
+    EXPECT_TRUE(peer->GetCanvas()->GetCursor().IsOk());
+    // The hidden OK and Cancel of the template stay hidden.
+    EXPECT_FALSE(gui::ControlOf(main, IDOK)->IsShown());
+    EXPECT_FALSE(gui::ControlOf(main, IDCANCEL)->IsShown());
+}
+
+TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
+{
+    Dialog about(IDD_ABOUTBOX);
+    ASSERT_TRUE(about.Create());
+    about.ShowWindow(true);
+    ASSERT_TRUE(gui::WaitShown(about));
+    gui::SaveScreenshot(gui::ScreenRectOf(about), "gui_about_box");
+    EXPECT_EQ(gui::CutTexts(about), Lines{});
+    about.DestroyWindow();
+
+    PlayersDialog players;
+    players.playerList.players = {"Alice", "bob"};
+    players.playerList.count = 2;
+    ASSERT_TRUE(players.Create());
+    players.ShowWindow(true);
+    ASSERT_TRUE(gui::WaitShown(players));
+    gui::SaveScreenshot(gui::ScreenRectOf(players), "gui_players_dialog");
+    EXPECT_EQ(gui::CutTexts(players), Lines{});
+    EXPECT_EQ(players.GetDlgItem(IDC_PLAYER_LIST)->GetCount(), 2);
+}
+
+TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
+{
+    Dialog owner(IDD_ABOUTBOX);
+    ASSERT_TRUE(owner.Create());
+    PreferencesSheet sheet(&owner);
+    sheet.AddPages();
+    GameSettings settings{};
+    sheet.LoadDefaults(settings);
+
+    const char* names[] = {"gui_preferences_playing", "gui_preferences_animation",
+                           "gui_preferences_rewarding"};
+    Lines cut;
+    int step = 0;
+    int settle = 0;
+    gui::Every(20, [&] {
+        WxWindowPeer* peer = gui::PeerOf(sheet);
+        wxTopLevelWindow* top = peer ? peer->GetTopLevel() : nullptr;
+        if (!top || !top->IsShownOnScreen() || sheet.GetActiveIndex() != step || ++settle < 5) {
+            return false;
+        }
+        settle = 0;
+        gui::SaveScreenshot(gui::ScreenRectOf(top), names[step]);
+        for (const std::string& line : gui::CutTexts(*sheet.GetActivePage())) {
+            cut.push_back(std::string(names[step]) + " " + line);
+        }
+        if (++step == 3) {
+            gui::ClickLater(gui::CentreOf(top->FindWindow(wxID_CANCEL)));
+            return true;
+        }
+        // The next tab: a click on it, found on the screen.
+        auto* book = dynamic_cast<wxBookCtrlBase*>(peer->GetPageHolder(0)->GetParent());
+        wxSize size = book->GetSize();
+        for (int y = 2; y < 60; y += 3) {
+            for (int x = 2; x < size.x; x += 3) {
+                if (book->HitTest(wxPoint(x, y)) == step) {
+                    wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
+                    gui::ClickLater(Point{at.x, at.y});
+                    return false;
+                }
+            }
+        }
+        return false;
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(step, 3);
+    EXPECT_EQ(cut, Lines{});
+}
