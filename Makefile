@@ -3,7 +3,7 @@
 # packages first. `make bench` runs the benchmarks on an optimised build.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: test run bench deps format
+.PHONY: test run bench measure-gui deps format
 
 deps:
 	@./scripts/install-deps.sh
@@ -22,6 +22,12 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_WX=OFF
 	cmake --build build-bench -j $(JOBS) --target tobrix_bench
 	./build-bench/bench/tobrix_bench
+
+# The real window's figures (Sleep accuracy, the cost of presenting), printed under Xvfb.
+measure-gui: deps
+	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=Release -DTOBRIX_BENCH=OFF
+	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure
+	tests/gui/run-under-xvfb.sh build-measure/tests/gui/tobrix_gui_measure
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

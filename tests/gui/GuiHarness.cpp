@@ -14,12 +14,16 @@
 #include <wx/control.h>
 #include <wx/evtloop.h>
 #include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/init.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace gui {
@@ -50,6 +54,50 @@ private:
     bool running = false;
 };
 } // namespace
+
+namespace {
+class GuiTestApp : public wxApp
+{
+public:
+    bool OnInit() override
+    {
+        wxInitAllImageHandlers();
+        SetExitOnFrameDelete(false);
+        return true;
+    }
+};
+} // namespace
+
+bool StartWx(const char* programName)
+{
+    // The runner's marker: this program started, so a failure from here on is its own.
+    if (const char* marker = std::getenv("TOBRIX_GUI_MARKER")) {
+        if (FILE* file = std::fopen(marker, "w")) {
+            std::fclose(file);
+        }
+    }
+    wxApp::SetInstance(new GuiTestApp);
+    static char name[256];
+    std::snprintf(name, sizeof name, "%s", programName ? programName : "tobrix_gui");
+    char* arguments[] = {name, nullptr};
+    int count = 1;
+    if (!wxEntryStart(count, arguments)) {
+        std::fprintf(stderr, "SKIPPED: the end-to-end tests need an X server and none could be "
+                             "opened (DISPLAY not set or not reachable)\n");
+        return false;
+    }
+    if (!wxTheApp->CallOnInit()) {
+        wxEntryCleanup();
+        return false;
+    }
+    return true;
+}
+
+void StopWx()
+{
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+}
 
 bool RunUntil(const std::function<bool()>& done, int timeoutMs)
 {
@@ -187,6 +235,11 @@ void ClickLater(Point screen)
 void KeyLater(unsigned long keySymbol)
 {
     Later().PressKey(keySymbol);
+}
+
+void SyncWithServer()
+{
+    xscreen::Sync(wxGetX11Display());
 }
 
 PixelImage ReadScreen(const Rect& screen)

@@ -16,6 +16,14 @@ class wxWindow;
 // What the end-to-end tests do on the real screen: let the event loop run, find where a window's
 // client area is, click and type with real X input, read pixels back and save screenshots.
 namespace gui {
+// Starts wxWidgets for a test program (no main loop of its own; the tests run the loops they
+// need). Returns false, having said why, when no X server can be opened. Also leaves the marker
+// the runner script looks for.
+bool StartWx(const char* programName);
+void StopWx();
+// The return code that tells CTest a test was skipped.
+constexpr int SKIPPED = 77;
+
 // Runs the event loop until done() holds or the time is up; false on time-out.
 bool RunUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 // Runs the event loop for a while.
@@ -47,6 +55,9 @@ wxWindow* ControlOf(const Window& window, int id);
 // The controls of a window whose text the toolkit cannot show whole at their size, as
 // "id: text" lines; empty when every text fits.
 std::vector<std::string> CutTexts(const Window& window);
+
+// Waits until the X server has handled everything the program sent it.
+void SyncWithServer();
 
 // The screen's pixels in a rectangle of screen coordinates.
 PixelImage ReadScreen(const Rect& screen);

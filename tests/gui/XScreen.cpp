@@ -44,4 +44,10 @@ bool Read(void* connection, int x, int y, int width, int height, std::vector<std
     XDestroyImage(shot);
     return true;
 }
+void Sync(void* display)
+{
+    if (display) {
+        XSync(static_cast<Display*>(display), False);
+    }
+}
 } // namespace xscreen

@@ -4,6 +4,10 @@
 set -u
 suite="$1"
 shift
+if [ ! -x "$suite" ]; then
+    echo "$suite: no such program (build it first)" >&2
+    exit 1
+fi
 if ! command -v xvfb-run >/dev/null 2>&1; then
     echo "SKIPPED: xvfb-run is not installed, so the end-to-end tests have no X server" >&2
     exit 77
