@@ -500,6 +500,7 @@ void WxWindowPeer::MenuChanged(const Menu& /*menu*/)
     delete shown;
     // The bar takes its height from the frame, not from the client area.
     frame->SetClientSize(clientWidth, clientHeight);
+    backend.MeasureFrame(*frame, true);
 }
 
 void WxWindowPeer::SetActiveTab(int index)

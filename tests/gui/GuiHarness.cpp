@@ -237,6 +237,39 @@ void KeyLater(unsigned long keySymbol)
     Later().PressKey(keySymbol);
 }
 
+int CountScreenDifferences(const Window& window)
+{
+    const PixelImage& buffer = window.GetBackBuffer();
+    Point origin = ClientToScreen(window, Point{0, 0});
+    PixelImage shown =
+        ReadScreen(Rect{origin.x, origin.y, origin.x + buffer.width, origin.y + buffer.height});
+    if (shown.width != buffer.width || shown.height != buffer.height) {
+        return buffer.width * buffer.height;
+    }
+    std::vector<wxRect> covered;
+    WxWindowPeer* peer = PeerOf(window);
+    for (int i = 0; peer && i < peer->GetControlCount(); ++i) {
+        wxWindow* control = static_cast<WxControlPeer*>(peer->GetControl(i))->GetWx();
+        if (control->IsShown()) {
+            covered.push_back(control->GetRect());
+        }
+    }
+    int differences = 0;
+    for (int y = 0; y < buffer.height; ++y) {
+        for (int x = 0; x < buffer.width; ++x) {
+            if (shown.GetPixel(x, y) == buffer.GetPixel(x, y)) {
+                continue;
+            }
+            bool under = false;
+            for (const wxRect& r : covered) {
+                under = under || r.Contains(x, y);
+            }
+            differences += under ? 0 : 1;
+        }
+    }
+    return differences;
+}
+
 void SyncWithServer()
 {
     xscreen::Sync(wxGetX11Display());

@@ -59,6 +59,10 @@ std::vector<std::string> CutTexts(const Window& window);
 // Waits until the X server has handled everything the program sent it.
 void SyncWithServer();
 
+// How many pixels of the window's client area the screen shows differently from its back buffer,
+// leaving out what the visible controls cover.
+int CountScreenDifferences(const Window& window);
+
 // The screen's pixels in a rectangle of screen coordinates.
 PixelImage ReadScreen(const Rect& screen);
 ColorRef ScreenPixel(Point screen);
