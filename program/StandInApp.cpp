@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 #include "platform/Control.h"
 #include "platform/Cursor.h"
+#include "platform/Desktop.h"
 #include "platform/Dialog.h"
 #include "platform/Icon.h"
 #include "res/ResourceIds.h"
@@ -24,7 +25,8 @@ public:
             status->MoveWindow(10, 10, 300, 20);
             status->SetWindowText("TOBRIX++ is not playable yet");
         }
-        MoveWindow(200, 200, 340, 120);
+        Rect desktop = GetDesktopRect();
+        MoveWindow((desktop.Width() - 340) / 2, (desktop.Height() - 120) / 2, 340, 120);
         return true;
     }
 };

@@ -60,6 +60,21 @@ void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int
     });
 }
 
+void BackgroundInput::MoveTo(Point point)
+{
+    Join();
+    worker = std::thread([point] {
+        const XTest& xtest = Library();
+        Display* display = XOpenDisplay(nullptr);
+        if (!display || !xtest.motion) {
+            return;
+        }
+        xtest.motion(display, -1, point.x, point.y, 0);
+        XSync(display, False);
+        XCloseDisplay(display);
+    });
+}
+
 void BackgroundInput::PressKey(unsigned long keySymbol)
 {
     Join();

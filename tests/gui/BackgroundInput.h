@@ -21,6 +21,8 @@ public:
     static bool Available();
     // After startDelayMs, clicks at each screen point in turn, one every intervalMs.
     void ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs);
+    // The pointer moved to a screen point.
+    void MoveTo(Point point);
     // A key pressed and released (an X key symbol, such as 0xff1b for Escape).
     void PressKey(unsigned long keySymbol);
     void Join();

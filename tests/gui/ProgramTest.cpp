@@ -1,0 +1,44 @@
+#include "BackgroundInput.h"
+#include "GuiTest.h"
+
+#include "platform/Desktop.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The program itself, started as the player starts it: it shows its main window, centred on the
+// desktop, and ends (successfully) when that window is closed.
+using ProgramTest = GuiTest;
+
+TEST_F(ProgramTest, TheProgramRunsItsMainWindowAndEndsWhenItCloses)
+{
+    Rect desktop = GetDesktopRect();
+    Point centre{desktop.Width() / 2, desktop.Height() / 2};
+    ColorRef before = gui::ScreenPixel(centre);
+
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        execl(TOBRIX_PROGRAM, TOBRIX_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    bool shown = gui::RunUntil([&] { return gui::ScreenPixel(centre) != before; }, 10000);
+    gui::RunFor(300);
+    // Escape closes the main window; the X server gives the key to the window under the pointer.
+    BackgroundInput input;
+    input.MoveTo(centre);
+    input.PressKey(0xff1b);
+    input.Join();
+
+    int status = -1;
+    bool ended = gui::RunUntil([&] { return waitpid(child, &status, WNOHANG) == child; }, 10000);
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    EXPECT_TRUE(shown);
+    ASSERT_TRUE(ended);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
