@@ -14,6 +14,7 @@
 #include <wx/button.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
+#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/propdlg.h>
@@ -54,6 +55,34 @@ Rect ToPixels(const wxSize& base, int x, int y, int cx, int cy)
     auto down = [&](int units) { return (units * base.y + 4) / 8; };
     return Rect{across(x), down(y), across(x + cx), down(y + cy)};
 }
+
+// While a window holds the mouse, GTK gives key presses to the focused control without the
+// top-level window's char hook, so Escape, Enter and Alt+F4 would go unheard whenever the mouse
+// is over the game's board. This filter hands the key presses of that window to the hook, as the
+// toolkit does otherwise.
+class CaptureKeyFilter : public wxEventFilter
+{
+public:
+    explicit CaptureKeyFilter(wxTopLevelWindow* top) : top(top) {}
+
+    int FilterEvent(wxEvent& event) override
+    {
+        if (event.GetEventType() != wxEVT_KEY_DOWN) {
+            return Event_Skip;
+        }
+        auto* target = dynamic_cast<wxWindow*>(event.GetEventObject());
+        if (!target || wxGetTopLevelParent(target) != top) {
+            return Event_Skip;
+        }
+        wxKeyEvent hook(static_cast<wxKeyEvent&>(event));
+        hook.SetEventType(wxEVT_CHAR_HOOK);
+        hook.SetEventObject(top);
+        return top->ProcessWindowEvent(hook) ? Event_Processed : Event_Skip;
+    }
+
+private:
+    wxTopLevelWindow* top;
+};
 } // namespace
 
 WxWindowPeer::WxWindowPeer(WxBackend& backend, Window& window, PeerKind kind)
@@ -63,6 +92,7 @@ WxWindowPeer::WxWindowPeer(WxBackend& backend, Window& window, PeerKind kind)
 
 WxWindowPeer::~WxWindowPeer()
 {
+    StopKeyFilter();
     if (canvas) {
         canvas->Detach();
         if (canvas->HasCapture()) {
@@ -480,8 +510,24 @@ void WxWindowPeer::SetCapture(bool capture)
     }
     if (capture && !canvas->HasCapture()) {
         canvas->CaptureMouse();
-    } else if (!capture && canvas->HasCapture()) {
-        canvas->ReleaseMouse();
+        if (!keyFilter && top) {
+            keyFilter = std::make_unique<CaptureKeyFilter>(top);
+            wxEvtHandler::AddFilter(keyFilter.get());
+        }
+    } else if (!capture) {
+        // The toolkit may have taken the mouse back already (a menu opened).
+        if (canvas->HasCapture()) {
+            canvas->ReleaseMouse();
+        }
+        StopKeyFilter();
+    }
+}
+
+void WxWindowPeer::StopKeyFilter()
+{
+    if (keyFilter) {
+        wxEvtHandler::RemoveFilter(keyFilter.get());
+        keyFilter.reset();
     }
 }
 

@@ -17,6 +17,7 @@ class Window;
 class wxBookCtrlEvent;
 class wxCloseEvent;
 class wxCommandEvent;
+class wxEventFilter;
 class wxFrame;
 class wxKeyEvent;
 class wxPropertySheetDialog;
@@ -82,6 +83,7 @@ private:
     void OnSheetButton(wxCommandEvent& event);
     void OnPageChanging(wxBookCtrlEvent& event);
     void PostSimple(MessageKind kind, unsigned id);
+    void StopKeyFilter();
 
     WxBackend& backend;
     Window& window;
@@ -94,6 +96,8 @@ private:
     WxWindowPeer* sheetPeer = nullptr;
     std::vector<std::unique_ptr<WxControlPeer>> controls;
     WxMenuBar menuBar;
+    // Hands key presses to OnCharHook while the canvas holds the mouse (SetCapture).
+    std::unique_ptr<wxEventFilter> keyFilter;
     unsigned style = 0;
     bool hasMenu = false;
     int clientWidth = 0;
