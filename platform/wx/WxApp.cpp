@@ -40,5 +40,17 @@ int RunWxApplication(const char* programName)
     }
     char* arguments[] = {name, nullptr};
     int count = 1;
-    return wxEntry(count, arguments);
+    // Without a display the toolkit cannot start; the player gets one line, not its noise.
+    if (!wxEntryStart(count, arguments)) {
+        std::fprintf(stderr, "tobrix: cannot open the display (is DISPLAY or WAYLAND_DISPLAY set "
+                             "to a running desktop session?)\n");
+        return 1;
+    }
+    int status = 1;
+    if (wxTheApp->CallOnInit()) {
+        status = wxTheApp->OnRun();
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    return status;
 }
