@@ -1,5 +1,6 @@
 #include "BackgroundInput.h"
 #include "GuiTest.h"
+#include "TempWorkingDir.h"
 
 #include "platform/Desktop.h"
 
@@ -13,6 +14,8 @@ using ProgramTest = GuiTest;
 
 TEST_F(ProgramTest, TheProgramRunsItsMainWindowAndEndsWhenItCloses)
 {
+    // The game keeps its files in the directory it is started from.
+    TempWorkingDir directory;
     Rect desktop = GetDesktopRect();
     Point centre{desktop.Width() / 2, desktop.Height() / 2};
     ColorRef before = gui::ScreenPixel(centre);

@@ -1,0 +1,468 @@
+#include "GuiTest.h"
+
+#include "TempWorkingDir.h"
+
+#include "app/MainDialog.h"
+#include "board/PieceColors.h"
+#include "platform/Cursor.h"
+#include "platform/Random.h"
+#include "platform/wx/WxMessageBox.h"
+#include "platform/wx/WxWindowPeer.h"
+#include "res/ResourceIds.h"
+
+#include <wx/bookctrl.h>
+#include <wx/dialog.h>
+#include <wx/menu.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+// The generic box needs the toolkit's own message box declarations first.
+#include <wx/msgdlg.h>
+
+#include <wx/generic/msgdlgg.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+constexpr unsigned long KEY_RETURN = 0xff0d;
+constexpr unsigned long KEY_SPACE = 0x20;
+
+// The shown top-level window with that title, or nullptr.
+wxTopLevelWindow* FindTop(const char* title)
+{
+    for (wxWindow* window : wxTopLevelWindows) {
+        auto* top = dynamic_cast<wxTopLevelWindow*>(window);
+        if (top && top->IsShownOnScreen() && top->GetTitle() == title) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+// The whole game on the real screen: moves with real clicks until pieces arrive and a run
+// clears, delete mode, the end of a game, every dialog and message box through the menu, with a
+// screenshot of each.
+class GameEndToEndTest : public GuiTest
+{
+protected:
+    ~GameEndToEndTest() override { main.DestroyWindow(); }
+
+    // Opens the game with the first pieces given by the random values, and a fixed seed after.
+    bool Open(std::initializer_list<int> values)
+    {
+        Random::ClearInjected();
+        Random::Inject(values);
+        if (!main.Create() || !gui::WaitShown(main)) {
+            return false;
+        }
+        Random::Seed(7);
+        // Without a window manager the keyboard goes to the window under the pointer.
+        MoveMouse(Point{5, 5});
+        return true;
+    }
+
+    Point CellCentre(int row, int col) const
+    {
+        return gui::ClientToScreen(main, Point{col * 30 + 15, row * 30 + 15});
+    }
+    Point ToolCentre(int tool) const
+    {
+        const Rect& r = main.toolButtons[tool].rect;
+        return gui::ClientToScreen(main, Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    void MoveMouse(Point client)
+    {
+        const Point at = gui::ClientToScreen(main, client);
+        gui::Input().MouseMove(at.x, at.y);
+        gui::RunFor(30);
+    }
+    int Cell(int row, int col) const
+    {
+        return main.controller.board.cells[col + row * BOARD_STRIDE];
+    }
+    std::string Status() const { return main.statusLine.GetWindowText(); }
+    bool WaitState(int state)
+    {
+        return gui::RunUntil([&] { return main.controller.state == state; }, 5000);
+    }
+    void Shot(const char* name)
+    {
+        gui::RunFor(80);
+        gui::SaveScreenshot(gui::ScreenRectOf(main), name);
+    }
+
+    // Queues the random values that make the next arrivals land on the cells (each counted
+    // among the free cells not yet taken, row by row, after the move from one cell to another)
+    // and then choose the next colours.
+    void InjectArrivals(std::initializer_list<CellPos> cells, std::initializer_list<int> next,
+                        CellPos from, CellPos to)
+    {
+        const GameController& game = main.controller;
+        bool taken[BOARD_CELLS];
+        for (int i = 0; i < BOARD_CELLS; ++i) {
+            taken[i] = game.board.cells[i] != EMPTY_CELL;
+        }
+        taken[from.col + from.row * BOARD_STRIDE] = false;
+        taken[to.col + to.row * BOARD_STRIDE] = true;
+        std::vector<int> values;
+        for (const CellPos& cell : cells) {
+            int k = 0;
+            for (int i = 0; i < cell.col + cell.row * BOARD_STRIDE; ++i) {
+                k += i % BOARD_STRIDE < game.settings.boardCols && !taken[i] ? 1 : 0;
+            }
+            taken[cell.col + cell.row * BOARD_STRIDE] = true;
+            values.push_back(k);
+        }
+        values.insert(values.end(), next.begin(), next.end());
+        Random::Inject(values.data(), static_cast<int>(values.size()));
+    }
+
+    // Replaces the board as if the game had come to it ('.' free, a digit a piece of that
+    // colour, one string per row), and repaints.
+    void Arrange(std::initializer_list<const char*> picture)
+    {
+        Board& board = main.controller.board;
+        board.Init(board.rows, board.cols);
+        int row = 0;
+        for (const char* line : picture) {
+            for (int col = 0; line[col] != '\0'; ++col) {
+                if (line[col] != '.') {
+                    board.cells[col + row * BOARD_STRIDE] = line[col] - '0';
+                    --board.emptyCount;
+                }
+            }
+            ++row;
+        }
+        main.controller.history.Clear();
+        main.Invalidate(true);
+        gui::RunFor(60);
+    }
+
+    // A menu command chosen with the keyboard, as a player without a mouse would: the popup
+    // opens with its mnemonic and Alt, the arrow key walks down to the item (the menu tells
+    // which item is highlighted), and Enter chooses it.
+    void ChooseMenu(int popupKey, unsigned command)
+    {
+        WxWindowPeer* peer = gui::PeerOf(main);
+        wxTopLevelWindow* frame = peer->GetTopLevel();
+        const int wanted = peer->GetMenuBar().ItemIdOf(command);
+        bool open = false;
+        int highlighted = wxID_NONE;
+        auto onOpen = [&](wxMenuEvent& event) {
+            open = true;
+            event.Skip();
+        };
+        auto onHighlight = [&](wxMenuEvent& event) {
+            highlighted = event.GetMenuId();
+            event.Skip();
+        };
+        frame->Bind(wxEVT_MENU_OPEN, onOpen);
+        frame->Bind(wxEVT_MENU_HIGHLIGHT, onHighlight);
+        MoveMouse(Point{5, 5});
+        gui::Input().Char(popupKey, wxMOD_ALT);
+        const bool opened = gui::RunUntil([&] { return open; });
+        for (int step = 0; opened && step < 16 && highlighted != wanted; ++step) {
+            const int before = highlighted;
+            gui::Input().Char(WXK_DOWN);
+            gui::RunUntil([&] { return highlighted != before; }, 500);
+        }
+        frame->Unbind(wxEVT_MENU_OPEN, onOpen);
+        frame->Unbind(wxEVT_MENU_HIGHLIGHT, onHighlight);
+        EXPECT_TRUE(opened) << "the menu did not open";
+        EXPECT_EQ(highlighted, wanted) << "the menu item " << command << " was not reached";
+        if (highlighted == wanted) {
+            gui::Input().Char(WXK_RETURN);
+        } else {
+            gui::Input().Char(WXK_ESCAPE);
+        }
+        gui::RunFor(60);
+    }
+
+    using Find = std::function<wxTopLevelWindow*()>;
+    using Action = std::function<void(wxTopLevelWindow*)>;
+
+    // Answers a modal window that the next command opens: once find() sees it on the screen and
+    // it has had time to paint, the actions run one per tick of the event loop (also inside the
+    // modal loop), then the window must go. A window that stays is closed after a while, so
+    // that a test fails instead of hanging in its loop.
+    void Answer(Find find, std::vector<Action> actions)
+    {
+        auto ticks = std::make_shared<int>(0);
+        auto seen = std::make_shared<int>(0);
+        auto next = std::make_shared<size_t>(0);
+        const wxTopLevelWindow* own = gui::PeerOf(main)->GetTopLevel();
+        gui::Every(20, [=] {
+            wxTopLevelWindow* top = find();
+            if (++*ticks > 500) {
+                std::string shown;
+                for (wxWindow* window : wxTopLevelWindows) {
+                    if (window != own && window->IsShown()) {
+                        shown += " \"" + window->GetLabel().ToStdString() + "\"";
+                        window->Close(true);
+                    }
+                }
+                ADD_FAILURE() << "a modal window did not come or go in time; shown:" << shown;
+                if (wxDialog* box = WxMessageBox::Current()) {
+                    box->EndModal(wxID_CANCEL);
+                }
+                return true;
+            }
+            if (*next == actions.size()) {
+                return top == nullptr;
+            }
+            // Mapping and the first paint take a few trips through the loop.
+            if (!top || ++*seen < 6) {
+                return false;
+            }
+            actions[(*next)++](top);
+            return false;
+        });
+    }
+    static Find Titled(const char* title)
+    {
+        return [title] { return FindTop(title); };
+    }
+    static Find MessageBoxShown()
+    {
+        return [] {
+            wxDialog* box = WxMessageBox::Current();
+            return box && box->IsShownOnScreen() ? box : nullptr;
+        };
+    }
+    static Action Screenshot(const char* name)
+    {
+        return [name](wxTopLevelWindow* top) { gui::SaveScreenshot(gui::ScreenRectOf(top), name); };
+    }
+    static Action Key(unsigned long symbol)
+    {
+        return [symbol](wxTopLevelWindow*) { gui::KeyLater(symbol); };
+    }
+    static Action ClickOn(std::function<wxWindow*(wxTopLevelWindow*)> target)
+    {
+        return [target](wxTopLevelWindow* top) { gui::ClickLater(gui::CentreOf(target(top))); };
+    }
+
+    TempWorkingDir directory;
+    MainDialog main;
+};
+
+TEST_F(GameEndToEndTest, AGameIsPlayedWithRealClicksToItsEnd)
+{
+    // The first pieces: red on the three first cells; next come red, red and yellow.
+    ASSERT_TRUE(Open({0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(Status(), "STATUS");
+    EXPECT_EQ(Cell(0, 0), 0);
+    EXPECT_EQ(Cell(0, 2), 0);
+    EXPECT_EQ(gui::CountScreenDifferences(main), 0);
+    Shot("e2e_fresh_game");
+
+    gui::ClickAt(CellCentre(0, 2));
+    ASSERT_TRUE(WaitState(STATE_SELECT_DESTINATION));
+    EXPECT_EQ(Status(), "Select destination");
+    gui::RunFor(250);
+    Shot("e2e_selected_piece");
+
+    // A move that clears nothing: the pieces arrive, two of them beside the others.
+    InjectArrivals({{0, 3}, {0, 4}, {5, 5}}, {2, 3, 4}, CellPos{0, 2}, CellPos{1, 2});
+    gui::ClickAt(CellCentre(1, 2));
+    ASSERT_TRUE(gui::RunUntil([&] { return Cell(5, 5) == 1; }, 5000));
+    ASSERT_TRUE(WaitState(STATE_SELECT_PIECE));
+    EXPECT_EQ(Cell(1, 2), 0);
+    EXPECT_EQ(Cell(0, 3), 0);
+    EXPECT_EQ(Cell(0, 4), 0);
+    EXPECT_EQ(main.controller.board.emptyCount, 81 - 6);
+
+    // Back into the gap: a run of five clears and scores.
+    gui::ClickAt(CellCentre(1, 2));
+    ASSERT_TRUE(WaitState(STATE_SELECT_DESTINATION));
+    gui::ClickAt(CellCentre(0, 2));
+    ASSERT_TRUE(gui::RunUntil([&] { return main.controller.scoreDisplay.value == 5; }, 5000));
+    ASSERT_TRUE(WaitState(STATE_SELECT_PIECE));
+    EXPECT_EQ(Cell(0, 0), EMPTY_CELL);
+    EXPECT_EQ(Cell(0, 4), EMPTY_CELL);
+    EXPECT_EQ(main.controller.board.emptyCount, 81 - 1);
+    gui::RunFor(100);
+    EXPECT_EQ(gui::CountScreenDifferences(main), 0);
+    Shot("e2e_run_cleared");
+
+    // The undo button takes the move back; the same move again scores again.
+    gui::ClickAt(ToolCentre(TOOL_UNDO));
+    ASSERT_TRUE(gui::RunUntil([&] { return main.controller.scoreDisplay.value == 0; }, 5000));
+    gui::RunFor(100);
+    EXPECT_EQ(Status(), "Select piece");
+    EXPECT_EQ(Cell(1, 2), 0);
+    EXPECT_EQ(main.controller.board.emptyCount, 81 - 6);
+
+    // A run of six earns a credit; the delete button then switches delete mode on.
+    Arrange({"11111.1..", "2......3.", ".........", ".........", ".........", ".........",
+             ".........", ".........", "........."});
+    gui::ClickAt(CellCentre(0, 6));
+    ASSERT_TRUE(WaitState(STATE_SELECT_DESTINATION));
+    gui::ClickAt(CellCentre(0, 5));
+    ASSERT_TRUE(gui::RunUntil([&] { return main.controller.deleteCredits == 1; }, 5000));
+    gui::RunFor(100);
+    gui::ClickAt(ToolCentre(TOOL_DELETE));
+    ASSERT_TRUE(WaitState(STATE_DELETING));
+    EXPECT_EQ(main.GetCursor()->GetId(), IDCUR_DELETE);
+    MoveMouse(Point{4 * 30 + 15, 4 * 30 + 15});
+    EXPECT_EQ(Status(), "Delete piece (1)");
+    Shot("e2e_delete_mode");
+    gui::ClickAt(CellCentre(1, 7));
+    ASSERT_TRUE(WaitState(STATE_SELECT_PIECE));
+    EXPECT_EQ(Cell(1, 7), EMPTY_CELL);
+    EXPECT_EQ(main.GetCursor()->GetId(), IDCUR_SELECT);
+
+    // Two free cells cannot take three pieces: Draw next ends the game, and its score of 6
+    // enters the table, which is shown.
+    Arrange({"0123.0123", "123012301", "230123012", "301230123", "012301230", "123012301",
+             "230123012", "301230123", "01230123."});
+    std::string table;
+    Answer(MessageBoxShown(),
+           {Screenshot("e2e_high_scores_at_game_end"), [&](wxTopLevelWindow* box) {
+                if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
+                    table = message->GetMessage().ToStdString();
+                }
+                gui::KeyLater(KEY_RETURN);
+            }});
+    gui::ClickAt(ToolCentre(TOOL_DRAW_NEXT));
+    ASSERT_TRUE(WaitState(STATE_GAME_END));
+    ASSERT_TRUE(gui::RunUntil([&] { return !WxMessageBox::Current(); }, 10000));
+    gui::RunFor(100);
+    EXPECT_EQ(table.substr(0, 24), "                    \t   ");
+    EXPECT_EQ(Status(), "Game end");
+    EXPECT_EQ(main.controller.highScores.scores[0], 6);
+    Shot("e2e_game_end");
+}
+
+TEST_F(GameEndToEndTest, EveryDialogAndMessageBoxOpensFromTheMenu)
+{
+    ASSERT_TRUE(Open({}));
+    const auto gone = [](const Find& find) {
+        return gui::RunUntil([&] { return !find(); }, 10000);
+    };
+
+    // Help > About.
+    Answer(Titled("About TOBRIX++"), {Screenshot("e2e_about"), Key(KEY_RETURN)});
+    ChooseMenu('H', IDM_ABOUTBOX);
+    EXPECT_TRUE(gone(Titled("About TOBRIX++")));
+
+    // Game > High scores.
+    std::string caption;
+    Answer(MessageBoxShown(),
+           {Screenshot("e2e_high_scores"),
+            [&](wxTopLevelWindow* box) { caption = box->GetTitle().ToStdString(); },
+            Key(KEY_RETURN)});
+    ChooseMenu('G', ID_GAME_HIGH_SCORES);
+    EXPECT_TRUE(gone(MessageBoxShown()));
+    EXPECT_EQ(caption, "High Scores");
+
+    // Game > Clear high scores, answered No: the table stays.
+    ASSERT_TRUE(main.controller.highScores.Insert(40, "Kim"));
+    Answer(MessageBoxShown(),
+           {Screenshot("e2e_clear_high_scores"),
+            [&](wxTopLevelWindow* box) { caption = box->GetTitle().ToStdString(); },
+            ClickOn([](wxTopLevelWindow* box) { return box->FindWindow(wxID_NO); })});
+    ChooseMenu('G', ID_GAME_CLEAR_HIGH_SCORES);
+    EXPECT_TRUE(gone(MessageBoxShown()));
+    EXPECT_EQ(caption, "Clear High Scores");
+    EXPECT_EQ(main.controller.highScores.scores[0], 40);
+
+    // Game > Players: a player typed in with two leading blanks, created, and chosen.
+    Lines cut;
+    const Window& players = main.playersDialog;
+    const auto control = [&](int id) {
+        return [&players, id](wxTopLevelWindow*) { return gui::ControlOf(players, id); };
+    };
+    Answer(Titled("Players"), {Screenshot("e2e_players_first_run"), ClickOn(control(IDC_NEW_NAME)),
+                               Key(KEY_SPACE), Key(KEY_SPACE), Key('a'), Key('n'), Key('n'),
+                               ClickOn(control(IDC_CREATE)), Screenshot("e2e_players"),
+                               [&](wxTopLevelWindow*) {
+                                   for (const std::string& line : gui::CutTexts(players)) {
+                                       cut.push_back("players " + line);
+                                   }
+                               },
+                               ClickOn(control(IDOK))});
+    ChooseMenu('G', ID_GAME_PLAYERS);
+    EXPECT_TRUE(gone(Titled("Players")));
+    EXPECT_EQ(main.playersDialog.playerList.players, Lines{"  ann"});
+    EXPECT_EQ(main.GetWindowText(), "Tobrix++  PLAYING : ann");
+    EXPECT_EQ(gui::PeerOf(main)->GetTopLevel()->GetTitle(), "Tobrix++  PLAYING : ann");
+
+    // Game > Preferences: each tab, then OK, which lays the window out again for a new game.
+    const char* names[] = {"e2e_preferences_playing", "e2e_preferences_animation",
+                           "e2e_preferences_rewarding"};
+    std::vector<Action> tabs;
+    for (int tab = 0; tab < 3; ++tab) {
+        if (tab > 0) {
+            // A click on the tab, found on the screen.
+            tabs.push_back([this, tab](wxTopLevelWindow*) {
+                WxWindowPeer* peer = gui::PeerOf(main.preferences);
+                auto* book = dynamic_cast<wxBookCtrlBase*>(peer->GetPageHolder(0)->GetParent());
+                const wxSize size = book->GetSize();
+                for (int y = 2; y < 60; y += 3) {
+                    for (int x = 2; x < size.x; x += 3) {
+                        if (book->HitTest(wxPoint(x, y)) == tab) {
+                            const wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
+                            gui::ClickLater(Point{at.x, at.y});
+                            return;
+                        }
+                    }
+                }
+            });
+            for (int wait = 0; wait < 5; ++wait) {
+                tabs.push_back([](wxTopLevelWindow*) {});
+            }
+        }
+        tabs.push_back(Screenshot(names[tab]));
+        tabs.push_back([&, tab](wxTopLevelWindow*) {
+            EXPECT_EQ(main.preferences.GetActiveIndex(), tab);
+            for (const std::string& line : gui::CutTexts(*main.preferences.GetActivePage())) {
+                cut.push_back(std::string(names[tab]) + " " + line);
+            }
+        });
+    }
+    tabs.push_back(ClickOn([](wxTopLevelWindow* top) { return top->FindWindow(wxID_OK); }));
+    Answer(Titled("Preferences"), tabs);
+    main.statusLine.SetWindowText("before");
+    ChooseMenu('G', ID_GAME_PREFERENCES);
+    EXPECT_TRUE(gone(Titled("Preferences")));
+    gui::RunFor(100);
+    EXPECT_EQ(Status(), "STATUS");
+    EXPECT_EQ(cut, Lines{});
+    EXPECT_EQ(gui::CountScreenDifferences(main), 0);
+
+    // Game > Draw next, then Game > New.
+    ChooseMenu('G', ID_GAME_DRAW_NEXT);
+    EXPECT_TRUE(gui::RunUntil([&] { return main.controller.board.emptyCount == 81 - 6; }));
+    ChooseMenu('G', ID_GAME_NEW);
+    EXPECT_TRUE(gui::RunUntil([&] { return main.controller.board.emptyCount == 81 - 3; }));
+
+    // Game > Exit.
+    ChooseMenu('G', ID_GAME_EXIT);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
+    EXPECT_EQ(main.GetResult(), IDOK);
+}
+
+TEST_F(GameEndToEndTest, KeysWorkWhileTheWindowHoldsTheMouse)
+{
+    ASSERT_TRUE(Open({}));
+    // A move over the board takes the mouse capture.
+    MoveMouse(Point{4 * 30 + 15, 4 * 30 + 15});
+    ASSERT_TRUE(gui::RunUntil([&] { return GetCapture() == &main; }));
+    EXPECT_EQ(Status(), "Select piece");
+
+    gui::Input().Char(WXK_RETURN);
+    gui::RunFor(150);
+    EXPECT_FALSE(main.IsEnded());
+
+    gui::Input().Char(WXK_ESCAPE);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
+    EXPECT_EQ(main.GetResult(), IDCANCEL);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
