@@ -351,26 +351,25 @@ bool Reaches(Window& window, Point point)
 }
 } // namespace
 
-void HeadlessBackend::MouseMove(Window& window, Point point, unsigned flags)
+void HeadlessBackend::InjectMouse(Window& window, MessageKind kind, Point point, unsigned flags)
 {
     if (!Reaches(window, point)) {
         return;
     }
-    Message message = Make(window, MSG_MOUSEMOVE);
+    Message message = Make(window, kind);
     message.point = point;
     message.flags = flags;
     Inject(message);
 }
 
+void HeadlessBackend::MouseMove(Window& window, Point point, unsigned flags)
+{
+    InjectMouse(window, MSG_MOUSEMOVE, point, flags);
+}
+
 void HeadlessBackend::LButtonDown(Window& window, Point point, unsigned flags)
 {
-    if (!Reaches(window, point)) {
-        return;
-    }
-    Message message = Make(window, MSG_LBUTTONDOWN);
-    message.point = point;
-    message.flags = flags;
-    Inject(message);
+    InjectMouse(window, MSG_LBUTTONDOWN, point, flags);
 }
 
 void HeadlessBackend::DoubleClick(Window& window, Point point)
@@ -381,13 +380,7 @@ void HeadlessBackend::DoubleClick(Window& window, Point point)
 
 void HeadlessBackend::RButtonUp(Window& window, Point point, unsigned flags)
 {
-    if (!Reaches(window, point)) {
-        return;
-    }
-    Message message = Make(window, MSG_RBUTTONUP);
-    message.point = point;
-    message.flags = flags;
-    Inject(message);
+    InjectMouse(window, MSG_RBUTTONUP, point, flags);
 }
 
 void HeadlessBackend::Command(Window& window, int id, int code)

@@ -143,6 +143,8 @@ private:
     };
 
     void Inject(const Message& message);
+    // Mouse input reaches a window over its client area, or anywhere while it holds the capture.
+    void InjectMouse(Window& window, MessageKind kind, Point point, unsigned flags);
     bool CanPump() const;
     bool InnermostEnded() const;
     void PostDueTimers();

@@ -365,6 +365,16 @@ void WxWindowPeer::OnCharHook(wxKeyEvent& event)
     }
 }
 
+void WxWindowPeer::PostCommand(unsigned id)
+{
+    Message message;
+    message.target = &window;
+    message.kind = MSG_COMMAND;
+    message.id = id;
+    message.code = BN_CLICKED;
+    backend.Post(message);
+}
+
 void WxWindowPeer::OnMenu(wxCommandEvent& event)
 {
     unsigned command = menuBar.CommandOf(event.GetId());
@@ -372,12 +382,7 @@ void WxWindowPeer::OnMenu(wxCommandEvent& event)
         event.Skip();
         return;
     }
-    Message message;
-    message.target = &window;
-    message.kind = MSG_COMMAND;
-    message.id = command;
-    message.code = BN_CLICKED;
-    backend.Post(message);
+    PostCommand(command);
 }
 
 void WxWindowPeer::OnSheetButton(wxCommandEvent& event)
@@ -397,12 +402,7 @@ void WxWindowPeer::OnSheetButton(wxCommandEvent& event)
         event.Skip();
         return;
     }
-    Message message;
-    message.target = &window;
-    message.kind = MSG_COMMAND;
-    message.id = id;
-    message.code = BN_CLICKED;
-    backend.Post(message);
+    PostCommand(id);
 }
 
 void WxWindowPeer::OnPageChanging(wxBookCtrlEvent& event)

@@ -79,6 +79,8 @@ private:
     void BindTopLevel();
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    // A menu item or a sheet button, as the command the game's handlers know.
+    void PostCommand(unsigned id);
     void OnMenu(wxCommandEvent& event);
     void OnSheetButton(wxCommandEvent& event);
     void OnPageChanging(wxBookCtrlEvent& event);
