@@ -1,4 +1,5 @@
 #include "board/Board.h"
+#include "tests/SnakeBoard.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,25 +22,13 @@ void FindPathEmptyCornerToCorner(benchmark::State& state)
 }
 BENCHMARK(FindPathEmptyCornerToCorner);
 
-// A serpentine through the whole board: even rows are corridors, odd rows walls with a gap at
-// alternating ends, the last row wall. From (0, 0) to (18, 0) is a route of 208 steps.
+// The longest route the board allows: the serpentine of the route tests.
 void FindPathLongestSnake(benchmark::State& state)
 {
     Board board;
-    board.Init(20, 20);
-    for (int row = 1; row < 20; row += 2) {
-        const int gap = row == 19 ? -1 : (row % 4 == 1 ? 19 : 0);
-        for (int col = 0; col < 20; ++col) {
-            if (col != gap) {
-                board.cells[col + row * BOARD_STRIDE] = 1;
-                --board.emptyCount;
-            }
-        }
-    }
-    board.cells[0] = 0;
-    --board.emptyCount;
+    LoadSnake(board, 0);
     CellPos route[BOARD_CELLS];
-    if (board.FindPath(0, 0, 18, 0, route) != 208) {
+    if (board.FindPath(0, 0, 18, 0, route) != SNAKE_STEPS) {
         state.SkipWithError("the snake is not 208 steps long");
         return;
     }

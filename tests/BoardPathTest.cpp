@@ -1,5 +1,6 @@
 #include "board/Board.h"
 #include "tests/BoardPicture.h"
+#include "tests/SnakeBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -67,25 +68,6 @@ int FloodDistance(const Board& board, CellPos from, CellPos to)
         level.swap(next);
     }
     return -1;
-}
-
-// A serpentine through the whole 20 by 20 board: the even rows are corridors, the odd rows walls
-// with one gap at alternating ends, the last row all wall. The piece waits at (0, 0) and the far
-// end of the snake is (18, 0), 208 steps away.
-void LoadSnake(Board& board)
-{
-    board.Init(20, 20);
-    for (int row = 1; row < 20; row += 2) {
-        const int gap = row == 19 ? -1 : (row % 4 == 1 ? 19 : 0);
-        for (int col = 0; col < 20; ++col) {
-            if (col != gap) {
-                board.cells[col + row * BOARD_STRIDE] = 1;
-                --board.emptyCount;
-            }
-        }
-    }
-    board.cells[0] = 4;
-    --board.emptyCount;
 }
 
 } // namespace
@@ -162,9 +144,9 @@ TEST(BoardPath, ReservedCellBlocksLikeAPiece)
 TEST(BoardPath, LongestSnakeFitsTheRouteBuffer)
 {
     Board board;
-    LoadSnake(board);
+    LoadSnake(board, 4);
     Route route;
-    ASSERT_EQ(board.FindPath(0, 0, 18, 0, route.cells), 208);
+    ASSERT_EQ(board.FindPath(0, 0, 18, 0, route.cells), SNAKE_STEPS);
     EXPECT_EQ(route.cells[0], (CellPos{0, 0}));
     EXPECT_EQ(route.cells[19], (CellPos{0, 19}));
     EXPECT_EQ(route.cells[20], (CellPos{1, 19}));

@@ -101,11 +101,7 @@ TEST_F(MainCommandsTest, NewEndsTheGameAndRefreshesBothTools)
 {
     Open();
     // A run of six earns a credit, so both tools are enabled.
-    Arrange({"11111.1..", "2........", ".........", ".........", ".........", ".........",
-             ".........", ".........", "........."});
-    ClickCell(0, 6);
-    ClickCell(0, 5);
-    headless.Pump();
+    EarnOneCredit();
     ASSERT_FALSE(Grayed(ID_GAME_UNDO));
     ASSERT_FALSE(Grayed(ID_GAME_TOGGLE_DELETING));
 
@@ -166,11 +162,7 @@ TEST_F(MainCommandsTest, UndoShowsUndoingWhileItPlaysAndThenTheState)
 TEST_F(MainCommandsTest, ToggleDeletingSwitchesTheModeWithoutTouchingTheCursor)
 {
     Open();
-    Arrange({"11111.1..", "2........", ".........", ".........", ".........", ".........",
-             ".........", ".........", "........."});
-    ClickCell(0, 6);
-    ClickCell(0, 5);
-    headless.Pump();
+    EarnOneCredit();
     ASSERT_EQ(window.controller.deleteCredits, 1);
     EXPECT_TRUE(headless.ChooseMenuItem(window, ID_GAME_TOGGLE_DELETING));
     EXPECT_EQ(window.controller.state, STATE_DELETING);

@@ -226,11 +226,7 @@ TEST_F(MainMouseTest, TheDeleteToolAndCursorFollowTheDeletingState)
 {
     // A run of six with line 5 under "Pile" earns one credit.
     Open();
-    Arrange({"11111.1..", "2........", ".........", ".........", ".........", ".........",
-             ".........", ".........", "........."});
-    ClickCell(0, 6);
-    ClickCell(0, 5);
-    headless.Pump();
+    EarnOneCredit();
     ASSERT_EQ(window.controller.deleteCredits, 1);
     EXPECT_EQ(window.controller.scoreDisplay.value, 6);
     EXPECT_EQ(window.toolButtons[TOOL_DELETE].state, HOT_NORMAL);

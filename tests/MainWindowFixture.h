@@ -71,6 +71,17 @@ protected:
         headless.Pump();
     }
 
+    // Moves the piece at (0, 6) into the gap of a red run of five: a run of six with line 5
+    // under "Pile" scores 6 and earns one delete credit.
+    void EarnOneCredit()
+    {
+        Arrange({"11111.1..", "2........", ".........", ".........", ".........", ".........",
+                 ".........", ".........", "........."});
+        ClickCell(0, 6);
+        ClickCell(0, 5);
+        headless.Pump();
+    }
+
     HeadlessWindow* Peer() const { return headless.Peer(window); }
     std::string Status() const { return window.statusLine.GetWindowText(); }
     const PixelImage& Buffer() const { return window.GetBackBuffer(); }
