@@ -1,9 +1,11 @@
 # The two commands of the README: `make run` builds and starts the game, `make test` builds and
 # runs every test under AddressSanitizer and UndefinedBehaviorSanitizer. Both install missing
-# packages first. `make bench` runs the benchmarks on an optimised build.
+# packages first. `make bench` runs the benchmarks on an optimised build. `make install` and
+# `make package` deliver the game (see the README's Install section).
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
 
-.PHONY: test run bench measure-gui deps display format
+.PHONY: test run bench measure-gui deps display format install package package-check
 
 deps:
 	@./scripts/install-deps.sh
@@ -35,6 +37,32 @@ measure-gui: deps
 	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=Release -DTOBRIX_BENCH=OFF
 	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure
 	tests/gui/run-under-xvfb.sh build-measure/tests/gui/tobrix_gui_measure
+
+# An optimised build installed under PREFIX; DESTDIR is honoured.
+install: deps
+	cmake -S . -B build-install -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF
+	cmake --build build-install -j $(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install build-install --prefix "$(PREFIX)" --strip
+
+# The Debian package, tobrix_VERSION_ARCH.deb in this folder, built with Debian's hardening flags,
+# its programs in /usr/games as Debian's rules for games ask, and checked by lintian, which only
+# this target installs.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps
+	./scripts/install-deps.sh dpkg-dev lintian
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DTOBRIX_INSTALL_BINDIR=games \
+	    -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build build-package -j $(JOBS)
+	rm -f build-package/tobrix_*.deb tobrix_*.deb
+	cd build-package && cpack -G DEB
+	cp build-package/tobrix_*.deb .
+	lintian --fail-on error tobrix_*.deb
+
+# The package holds exactly the installed tree and depends on the wx GTK library.
+package-check: package
+	tests/install/check-package.sh build-package tobrix_*.deb
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

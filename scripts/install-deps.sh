@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian/Ubuntu packages the game and its tests need, if any is missing.
+# Installs the Debian/Ubuntu packages the game and its tests need, if any is missing, and the
+# packages named as arguments (what only one make target needs).
 # As root it runs apt-get itself, otherwise through sudo; when neither can work it prints the
 # exact command to run and fails.
 set -eu
 
-packages="cmake g++ make pkg-config libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth"
+packages="cmake g++ make pkg-config libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth desktop-file-utils appstream groff-base $*"
 
 missing=""
 for p in $packages; do

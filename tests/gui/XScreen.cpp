@@ -17,6 +17,32 @@ unsigned Channel(unsigned long pixel, unsigned long mask)
     }
     return static_cast<unsigned>(((pixel >> shift) & mask) * 255 / mask);
 }
+
+void AddClasses(Display* display, ::Window window, int depth, std::vector<std::string>& classes)
+{
+    ::Window root = 0;
+    ::Window parent = 0;
+    ::Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count)) {
+        return;
+    }
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        XClassHint hint;
+        if (XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.map_state == IsViewable && XGetClassHint(display, children[i], &hint)) {
+            classes.push_back(std::string(hint.res_name ? hint.res_name : "") + " " +
+                              (hint.res_class ? hint.res_class : ""));
+            XFree(hint.res_name);
+            XFree(hint.res_class);
+        }
+        if (depth > 0) {
+            AddClasses(display, children[i], depth - 1, classes);
+        }
+    }
+    XFree(children);
+}
 } // namespace
 
 bool Read(void* connection, int x, int y, int width, int height, std::vector<std::uint32_t>& pixels)
@@ -49,5 +75,14 @@ void Sync(void* display)
     if (display) {
         XSync(static_cast<Display*>(display), False);
     }
+}
+
+std::vector<std::string> MappedWindowClasses(void* connection)
+{
+    std::vector<std::string> classes;
+    if (auto* display = static_cast<Display*>(connection)) {
+        AddClasses(display, DefaultRootWindow(display), 1, classes);
+    }
+    return classes;
 }
 } // namespace xscreen

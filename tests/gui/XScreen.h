@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The X server's side of the end-to-end tests, kept apart because the X headers name types
@@ -11,4 +12,7 @@ namespace xscreen {
 bool Read(void* display, int x, int y, int width, int height, std::vector<std::uint32_t>& pixels);
 // Waits until the X server has handled every request sent on the connection.
 void Sync(void* display);
+// The WM_CLASS of each mapped window at the top of the screen (or one level below, where a window
+// manager frames them), as "instance class".
+std::vector<std::string> MappedWindowClasses(void* display);
 } // namespace xscreen

@@ -1,0 +1,61 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the game like any desktop application: the program and its launcher, a desktop entry,
+# hicolor icons drawn at build time, AppStream metainfo, a manual page and the documentation.
+include(GNUInstallDirs)
+
+# The application id names the desktop entry, the icon and the metainfo; it is chosen here only.
+set(TOBRIX_APP_ID io.github.tobrix.Tobrix)
+set(TOBRIX_RELEASE_DATE 2026-12-07)
+# GTK names the window's class after the program, so the desktop can tell its windows apart.
+set(TOBRIX_WM_CLASS tobrix)
+set(TOBRIX_MAINTAINER "TOBRIX++ maintainers <maintainers@users.noreply.c-seed-f63f036a.example>"
+    CACHE STRING "The maintainer named in the package and its changelog")
+
+# Like any program the game goes to bin/; Debian's rules for games want games/, which
+# `make package` asks for.
+set(TOBRIX_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR}
+    CACHE STRING "Where tobrix and its launcher go, relative to the prefix")
+
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The icon at every size the icon theme asks for, drawn by the game's own drawing code, and a
+# contact sheet of them all to look at.
+add_executable(tobrix_icons ${PROJECT_SOURCE_DIR}/tools/icon/IconPainter.cpp
+    ${PROJECT_SOURCE_DIR}/tools/icon/MakeIcons.cpp)
+target_link_libraries(tobrix_icons PRIVATE tobrix_platform)
+set(TOBRIX_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
+set(icon_files)
+foreach(size 16 24 32 48 64 128 256)
+    list(APPEND icon_files ${TOBRIX_ICON_DIR}/${size}x${size}/apps/${TOBRIX_APP_ID}.png)
+endforeach()
+set(icon_sheet ${PROJECT_BINARY_DIR}/screenshots/icons.png)
+add_custom_command(OUTPUT ${icon_files} ${icon_sheet}
+    COMMAND tobrix_icons ${TOBRIX_ICON_DIR} ${TOBRIX_APP_ID} ${icon_sheet}
+    DEPENDS tobrix_icons VERBATIM)
+add_custom_target(tobrix_icon_files ALL DEPENDS ${icon_files} ${icon_sheet})
+
+# The texts that name the id, the version or the date are filled in here; Debian wants manual
+# pages and the changelog compressed, without time stamps.
+set(dist ${PROJECT_BINARY_DIR}/dist)
+execute_process(COMMAND date -R -u -d "${TOBRIX_RELEASE_DATE} 12:00"
+    OUTPUT_VARIABLE TOBRIX_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE)
+configure_file(dist/tobrix.desktop.in ${dist}/${TOBRIX_APP_ID}.desktop @ONLY)
+configure_file(dist/tobrix.metainfo.xml.in ${dist}/${TOBRIX_APP_ID}.metainfo.xml @ONLY)
+configure_file(dist/tobrix.6.in ${dist}/tobrix.6 @ONLY)
+configure_file(dist/changelog.in ${dist}/changelog @ONLY)
+foreach(name tobrix.6 changelog)
+    execute_process(COMMAND gzip -9 -n -c ${dist}/${name} OUTPUT_FILE ${dist}/${name}.gz
+        COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+file(CREATE_LINK tobrix.6.gz ${dist}/tobrix-launcher.6.gz SYMBOLIC)
+
+install(TARGETS tobrix RUNTIME DESTINATION ${TOBRIX_INSTALL_BINDIR})
+install(PROGRAMS dist/tobrix-launcher DESTINATION ${TOBRIX_INSTALL_BINDIR})
+install(FILES ${dist}/${TOBRIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${dist}/${TOBRIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${TOBRIX_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${dist}/tobrix.6.gz ${dist}/tobrix-launcher.6.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES README.md LICENSE dist/copyright ${dist}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DOCDIR})
