@@ -13,6 +13,6 @@ enum DataFileState
     DATA_FILE_UNREADABLE,  // there, but it cannot be opened or read (permissions, I/O errors)
 };
 
-// Reads a file without ever waiting on it: a link is followed only to a regular file, and
-// anything else is neither read nor opened for long. error is the errno of an unreadable file.
+// Reads a file without ever waiting on it: only a regular file, or a link to one, is read;
+// anything else is never read from. error is the errno of an unreadable file.
 DataFileState ReadDataFile(const std::string& fileName, Bytes& bytes, int& error);

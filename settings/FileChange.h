@@ -25,7 +25,7 @@ public:
 
     std::string fileName;
     FileLock lock;
-    DataFileState state;
+    DataFileState state = DATA_FILE_MISSING;
     Bytes bytes;
     int readError = 0;
 };
