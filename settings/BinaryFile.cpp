@@ -1,53 +1,17 @@
 #include "settings/BinaryFile.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <unistd.h>
+#include "settings/DataFileRead.h"
+#include "settings/DataFileWrite.h"
 
 bool ReadWholeFile(const std::string& fileName, Bytes& bytes)
 {
-    bytes.clear();
-    FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    unsigned char buffer[4096];
-    bool ok = true;
-    while (bytes.size() < FILE_READ_LIMIT) {
-        size_t wanted = std::min(sizeof(buffer), FILE_READ_LIMIT - bytes.size());
-        size_t got = std::fread(buffer, 1, wanted, file);
-        bytes.insert(bytes.end(), buffer, buffer + got);
-        if (got < wanted) {
-            // A directory opens on Linux but fails to read: that counts as unreadable.
-            ok = std::ferror(file) == 0;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (!ok) {
-        bytes.clear();
-    }
-    return ok;
+    int error = 0;
+    return ReadDataFile(fileName, bytes, error) == DATA_FILE_READ;
 }
 
 bool WriteWholeFile(const std::string& fileName, const Bytes& bytes)
 {
-    const std::string tempName = fileName + ".tmp";
-    FILE* file = std::fopen(tempName.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    // The data must be on disk before the rename makes it the file, or a crash could leave an
-    // empty file under the old name.
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    ok = ok && std::rename(tempName.c_str(), fileName.c_str()) == 0;
-    if (!ok) {
-        std::remove(tempName.c_str());
-    }
-    return ok;
+    return ReplaceFile(fileName, bytes) == 0;
 }
 
 int32_t GetInt32(const unsigned char* source)

@@ -17,12 +17,12 @@ const size_t NAME_MAX_BYTES = 20;
 // place of one of them cannot exhaust memory; a file that long is damaged anyway.
 const size_t FILE_READ_LIMIT = 65536;
 
-// Reads the whole file, up to FILE_READ_LIMIT bytes. False when it cannot be opened or read.
+// Reads the whole file, up to FILE_READ_LIMIT bytes. False when it is missing, cannot be read
+// or is not a regular file (see ReadDataFile).
 bool ReadWholeFile(const std::string& fileName, Bytes& bytes);
 
-// Replaces the file as a whole: the bytes go to fileName + ".tmp" in the same directory, which
-// is then renamed over the file, so a crash or a full disk never leaves a half-written file. On
-// failure the previous file is left as it was and the result is false.
+// Replaces the file as a whole (see ReplaceFile). On failure the previous file is left as it
+// was and the result is false.
 bool WriteWholeFile(const std::string& fileName, const Bytes& bytes);
 
 int32_t GetInt32(const unsigned char* source);

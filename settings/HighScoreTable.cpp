@@ -1,6 +1,10 @@
 #include "settings/HighScoreTable.h"
 
 #include "platform/MessageBox.h"
+#include "settings/DataFileRead.h"
+#include "settings/DisplayName.h"
+#include "settings/FileChange.h"
+#include "settings/TempFile.h"
 
 #include <cstdio>
 #include <utility>
@@ -19,11 +23,26 @@ std::string FormatName(const std::string& name)
 
 int HighScoreTable::Load()
 {
+    RemoveStaleTempFiles(HIGH_SCORES_FILE);
     Bytes bytes;
-    if (ReadWholeFile(HIGH_SCORES_FILE, bytes) && ReadBytes(bytes)) {
+    int error = 0;
+    const DataFileState state = ReadDataFile(HIGH_SCORES_FILE, bytes, error);
+    if (state == DATA_FILE_READ && ReadBytes(bytes)) {
         return 1;
     }
-    Reset();
+    SetDefaultTable();
+    // Only a missing or damaged file is replaced without the player asking.
+    if (state != DATA_FILE_MISSING && state != DATA_FILE_READ) {
+        return 0;
+    }
+    FileChange change(HIGH_SCORES_FILE);
+    // Another game may have written a whole table in the meantime.
+    if (change.state == DATA_FILE_READ && ReadBytes(change.bytes)) {
+        return 1;
+    }
+    if (change.state == DATA_FILE_MISSING || change.state == DATA_FILE_READ) {
+        change.Save(TableBytes(), saveWarning);
+    }
     return 0;
 }
 
@@ -65,9 +84,10 @@ bool HighScoreTable::ReadBytes(const Bytes& bytes)
     return true;
 }
 
-bool HighScoreTable::Save() const
+bool HighScoreTable::Save()
 {
-    return WriteWholeFile(HIGH_SCORES_FILE, TableBytes());
+    FileChange change(HIGH_SCORES_FILE);
+    return change.Save(TableBytes(), saveWarning);
 }
 
 Bytes HighScoreTable::TableBytes() const
@@ -80,17 +100,31 @@ Bytes HighScoreTable::TableBytes() const
     return bytes;
 }
 
-bool HighScoreTable::Reset()
+void HighScoreTable::SetDefaultTable()
 {
     for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
         names[i] = FormatName("Kirun");
         scores[i] = 0;
     }
+}
+
+void HighScoreTable::TakeTableOnDisk(const FileChange& change)
+{
+    if (change.state == DATA_FILE_READ) {
+        ReadBytes(change.bytes);
+    }
+}
+
+bool HighScoreTable::Reset()
+{
+    SetDefaultTable();
     return Save();
 }
 
 bool HighScoreTable::Insert(int32_t score, const std::string& name)
 {
+    FileChange change(HIGH_SCORES_FILE);
+    TakeTableOnDisk(change);
     int place = 0;
     while (place < HIGH_SCORE_ENTRIES && scores[place] >= score) {
         ++place;
@@ -104,9 +138,9 @@ bool HighScoreTable::Insert(int32_t score, const std::string& name)
     }
     names[place] = FormatName(name);
     scores[place] = score;
-    // A failed write does not take the score out again: the table in memory stays right, and
-    // the next write that succeeds brings the file up to date.
-    Save();
+    // A failed write does not take the score out again: it stays in the table until the game
+    // ends, and the player is told that the file did not take it.
+    change.Save(TableBytes(), saveWarning);
     return true;
 }
 
@@ -116,7 +150,8 @@ std::string HighScoreTable::ShowText() const
     for (int i = 0; i < HIGH_SCORE_ENTRIES; ++i) {
         char score[16];
         std::snprintf(score, sizeof(score), "%5d\n", scores[i]);
-        text += names[i];
+        // A Windows name decodes byte for character, so the columns stay aligned.
+        text += DisplayName(names[i]);
         text += '\t';
         text += score;
     }

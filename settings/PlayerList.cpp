@@ -1,5 +1,10 @@
 #include "settings/PlayerList.h"
 
+#include "settings/DataFileRead.h"
+#include "settings/DisplayName.h"
+#include "settings/FileChange.h"
+#include "settings/TempFile.h"
+
 #include <algorithm>
 
 namespace {
@@ -17,12 +22,20 @@ bool IsWholeList(const Bytes& bytes)
            bytes.size() == COUNT_SIZE + NAME_FIELD_SIZE * static_cast<size_t>(count);
 }
 
+// Matches the players shown as name.
+auto ShownAs(const std::string& name)
+{
+    return [&name](const std::string& player) { return DisplayName(player) == name; };
+}
+
 } // namespace
 
 bool PlayerList::Load()
 {
+    RemoveStaleTempFiles(PLAYERS_FILE);
     Bytes bytes;
-    if (!ReadWholeFile(PLAYERS_FILE, bytes)) {
+    int error = 0;
+    if (ReadDataFile(PLAYERS_FILE, bytes, error) != DATA_FILE_READ) {
         return false;
     }
     ReadBytes(bytes);
@@ -60,9 +73,10 @@ void PlayerList::ReadBytes(const Bytes& bytes)
     }
 }
 
-bool PlayerList::Save() const
+bool PlayerList::Save()
 {
-    return WriteWholeFile(PLAYERS_FILE, ListBytes());
+    FileChange change(PLAYERS_FILE);
+    return change.Save(ListBytes(), saveWarning);
 }
 
 Bytes PlayerList::ListBytes() const
@@ -83,11 +97,42 @@ void PlayerList::Add(const std::string& name)
 
 bool PlayerList::Remove(const std::string& name)
 {
-    auto found = std::find(players.begin(), players.end(), name);
+    auto found = std::find_if(players.begin(), players.end(), ShownAs(name));
     if (found == players.end()) {
         return false;
     }
     players.erase(found);
     count = static_cast<int32_t>(players.size());
+    return true;
+}
+
+bool PlayerList::Create(const std::string& name)
+{
+    FileChange change(PLAYERS_FILE);
+    // A list that cannot be read is not merged: the save below then fails and says why.
+    if (change.state == DATA_FILE_READ) {
+        ReadBytes(change.bytes);
+    }
+    if (count >= PLAYERS_MAX) {
+        return false;
+    }
+    Add(name);
+    change.Save(ListBytes(), saveWarning);
+    return true;
+}
+
+bool PlayerList::Delete(const std::string& name)
+{
+    if (std::none_of(players.begin(), players.end(), ShownAs(name))) {
+        return false;
+    }
+    FileChange change(PLAYERS_FILE);
+    if (change.state == DATA_FILE_READ) {
+        ReadBytes(change.bytes);
+    }
+    // Another game may have deleted the player already; then there is nothing to write.
+    if (Remove(name)) {
+        change.Save(ListBytes(), saveWarning);
+    }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
+#include "settings/DisplayName.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void PlayersDialog::LoadPlayers()
     playerList.Load();
 }
 
-// A file that cannot be written keeps its previous contents; the dialog has no message for it.
+// A file that cannot be written keeps its previous contents; the player is told once.
 void PlayersDialog::SavePlayers()
 {
     playerList.Save();
@@ -34,15 +35,11 @@ void PlayersDialog::SavePlayers()
 bool PlayersDialog::OnInitDialog()
 {
     UpdateData(false);
+    ShowPlayers();
+    // The alphabetically first name, not necessarily the one playing now.
     Control* list = GetDlgItem(IDC_PLAYER_LIST);
-    if (list) {
-        for (const std::string& name : playerList.players) {
-            list->AddString(name.c_str());
-        }
-        // The alphabetically first name, not necessarily the one playing now.
-        if (playerList.count > 0) {
-            list->SetCurSel(0);
-        }
+    if (list && playerList.count > 0) {
+        list->SetCurSel(0);
     }
     if (Control* nameBox = GetDlgItem(IDC_NEW_NAME)) {
         // Every name must fit its 21-byte field with the terminating zero.
@@ -77,24 +74,37 @@ void PlayersDialog::OnCreate()
         MessageBox("You must enter the name!", nullptr, MB_OK);
         return;
     }
-    playerList.Add(newName);
-    SavePlayers();
+    // The list on disk may hold players that another game created meanwhile, up to the limit.
+    const bool created = playerList.Create(newName);
+    ShowPlayers();
+    if (!created) {
+        MessageBox("Can't create more than 10 players!", nullptr, MB_OK);
+        return;
+    }
     // The list box shows the name as it is kept, so that Delete finds it again.
-    const std::string& stored = playerList.players.back();
+    const std::string shown = DisplayName(playerList.players.back());
     if (Control* list = GetDlgItem(IDC_PLAYER_LIST)) {
-        list->AddString(stored.c_str());
-        list->SelectString(-1, stored.c_str());
+        list->SelectString(-1, shown.c_str());
     }
 }
 
 void PlayersDialog::OnDelete()
 {
     UpdateData(true);
-    if (!playerList.Remove(selectedName)) {
+    // Refilled from the list as it is on disk now, the box has no entry selected.
+    if (playerList.Delete(selectedName)) {
+        ShowPlayers();
+    }
+}
+
+void PlayersDialog::ShowPlayers()
+{
+    Control* list = GetDlgItem(IDC_PLAYER_LIST);
+    if (!list) {
         return;
     }
-    if (Control* list = GetDlgItem(IDC_PLAYER_LIST)) {
-        list->DeleteString(list->GetCurSel());
+    list->ResetContent();
+    for (const std::string& name : playerList.players) {
+        list->AddString(DisplayName(name).c_str());
     }
-    SavePlayers();
 }

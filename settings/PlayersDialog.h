@@ -6,8 +6,9 @@
 #include <string>
 
 // The modal "Players" dialog: create and delete named players and choose who plays. It holds
-// the player list for the whole run; every creation and deletion is written to players.kvd at
-// once, so Cancel undoes neither. After OK, selectedName is the chosen player ("" for none).
+// the player list for the whole run; every creation and deletion is made to players.kvd at
+// once, so Cancel undoes neither, and the list box then shows the list as the file holds it. After
+// OK, selectedName is the chosen player ("" for none).
 class PlayersDialog : public Dialog
 {
 public:
@@ -26,6 +27,9 @@ public:
 
     static const CommandMap commandMap;
     const CommandMap* GetCommandMap() const override { return &commandMap; }
+
+    // Fills the list box with every player's shown name; no entry is selected then.
+    void ShowPlayers();
 
     PlayerList playerList;
     std::string selectedName;

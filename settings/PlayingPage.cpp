@@ -95,7 +95,7 @@ void PlayingPage::LoadFactoryDefaults()
     UpdateData(false);
 }
 
-// A file that cannot be written leaves the old one in place; the page has no message for it.
+// A file that cannot be written leaves the old one in place; the player is told once.
 void PlayingPage::SaveAsDefault()
 {
     UpdateData(true);

@@ -1,5 +1,8 @@
 #include "settings/PlayingValues.h"
 
+#include "settings/FileChange.h"
+#include "settings/TempFile.h"
+
 namespace {
 
 bool InList(int32_t index, int32_t entries)
@@ -35,6 +38,7 @@ bool TakeIndices(PlayingValues& values, const Bytes& bytes)
 
 void PlayingValues::ReadDefaultsFile()
 {
+    RemoveStaleTempFiles(DEFAULTS_FILE);
     Bytes bytes;
     if (!ReadWholeFile(DEFAULTS_FILE, bytes) || !ReadDefaultsBytes(bytes)) {
         SetFactoryValues();
@@ -61,9 +65,11 @@ void PlayingValues::SetFactoryValues()
     square = 1;
 }
 
-bool PlayingValues::WriteDefaultsFile() const
+bool PlayingValues::WriteDefaultsFile()
 {
-    return WriteWholeFile(DEFAULTS_FILE, DefaultsBytes());
+    // Nothing to merge: the five indices replace the file as a whole.
+    FileChange change(DEFAULTS_FILE);
+    return change.Save(DefaultsBytes(), saveWarning);
 }
 
 Bytes PlayingValues::DefaultsBytes() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/BinaryFile.h"
+#include "settings/SaveWarning.h"
 
 #include <cstdint>
 
@@ -33,8 +34,9 @@ public:
     bool ReadDefaultsBytes(const Bytes& bytes);
     // A square 9 by 9 board, 3 added pieces, line 5, 6 colours.
     void SetFactoryValues();
-    // Writes the five indices to defaults.kvd; false when the file could not be replaced.
-    bool WriteDefaultsFile() const;
+    // Writes the five indices to defaults.kvd; false when the file could not be replaced,
+    // which the player is told once.
+    bool WriteDefaultsFile();
     Bytes DefaultsBytes() const;
 
     int32_t addedIndex = -1;
@@ -43,4 +45,5 @@ public:
     int32_t lineIndex = -1;
     int32_t colorsIndex = -1;
     int32_t square = 0;
+    SaveWarning saveWarning;
 };

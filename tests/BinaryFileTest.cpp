@@ -1,5 +1,6 @@
 #include "settings/BinaryFile.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "TempWorkingDir.h"
 
 #include <filesystem>
@@ -27,11 +28,15 @@ TEST(BinaryFile, FailedWriteKeepsTheOldFileAndSaysSo)
     TempWorkingDir dir;
     const Bytes old{0x11, 0x22, 0x33};
     WriteFileBytes("data.kvd", old);
-    // The temporary file cannot be created where a directory of its name stands.
-    std::filesystem::create_directory("data.kvd.tmp");
-    EXPECT_FALSE(WriteWholeFile("data.kvd", Bytes{1, 2, 3, 4}));
+    // The disk takes no more bytes; the temporary file does not stay behind.
+    {
+        FileSizeLimit full(0);
+        EXPECT_FALSE(WriteWholeFile("data.kvd", Bytes{1, 2, 3, 4}));
+    }
     EXPECT_EQ(ReadFileBytes("data.kvd"), old);
-    EXPECT_TRUE(std::filesystem::is_directory("data.kvd.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path),
+                            std::filesystem::directory_iterator()),
+              1);
 
     EXPECT_FALSE(WriteWholeFile("no-such-dir/data.kvd", Bytes{1}));
     EXPECT_FALSE(FileExists("no-such-dir"));

@@ -1,5 +1,6 @@
 #include "settings/HighScoreTable.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -282,33 +283,53 @@ TEST(HighScoreTable, ShowTextHasOneLinePerEntry)
                                     kirunLine + kirunLine + kirunLine);
 }
 
+TEST(HighScoreTable, WindowsNamesAreShownDecodedAndKeepTheirBytes)
+{
+    TempWorkingDir dir;
+    std::vector<unsigned char> file = DefaultTableFile();
+    file[19] = 0xE9; // "Kiru\xE9" as the Windows game wrote it
+    WriteFileBytes("hscores.kvd", file);
+    HighScoreTable table;
+    ASSERT_EQ(table.Load(), 1);
+    EXPECT_EQ(table.ShowText().substr(0, 22), std::string(15, ' ') + "Kiru\xC3\xA9\t");
+    ASSERT_TRUE(table.Insert(3, "Zoe"));
+    const std::vector<unsigned char> written = ReadFileBytes("hscores.kvd");
+    ASSERT_EQ(written.size(), 125u);
+    EXPECT_TRUE(std::equal(file.begin(), file.begin() + 25, written.begin() + 25));
+}
+
 TEST(HighScoreTable, FailedWritesLeaveTheOldFile)
 {
     TempWorkingDir dir;
     HighScoreTable table;
     LoadFiveScores(table);
     const std::vector<unsigned char> old = ReadFileBytes("hscores.kvd");
-    std::filesystem::create_directory("hscores.kvd.tmp");
-
-    EXPECT_FALSE(table.Save());
-    // The score still gets into the table; only the file stays behind.
-    EXPECT_TRUE(table.Insert(60, "Zoe"));
-    EXPECT_EQ(table.scores[0], 60);
-    EXPECT_FALSE(table.Reset());
-    ExpectDefaultTable(table);
+    {
+        FileSizeLimit full(0);
+        EXPECT_FALSE(table.Save());
+        // The score still gets into the table; only the file stays behind.
+        EXPECT_TRUE(table.Insert(60, "Zoe"));
+        EXPECT_EQ(table.scores[0], 60);
+        EXPECT_FALSE(table.Reset());
+        ExpectDefaultTable(table);
+    }
     EXPECT_EQ(ReadFileBytes("hscores.kvd"), old);
 
     // A damaged file that cannot be rewritten still gives the default table in memory.
     const std::vector<unsigned char> damaged(30, 1);
     WriteFileBytes("hscores.kvd", damaged);
     HighScoreTable other;
-    EXPECT_EQ(other.Load(), 0);
+    {
+        FileSizeLimit full(0);
+        EXPECT_EQ(other.Load(), 0);
+    }
     ExpectDefaultTable(other);
     EXPECT_EQ(ReadFileBytes("hscores.kvd"), damaged);
 }
 
 TEST(HighScoreTable, RandomFilesNeverGiveADisorderedTable)
 {
+    TempWorkingDir dir;
     RandomBytes random(7741);
     std::vector<std::vector<unsigned char>> images;
     for (int i = 0; i < 64; ++i) {
@@ -331,7 +352,15 @@ TEST(HighScoreTable, RandomFilesNeverGiveADisorderedTable)
     int taken = 0;
     for (int round = 0; round < 100000; ++round) {
         const std::vector<unsigned char> bytes = random.Next(images[random.Pick(images.size())]);
-        if (!table.ReadBytes(bytes)) {
+        const bool read = table.ReadBytes(bytes);
+        // Now and then the same bytes through the file, as the game opens it.
+        if (round % 1000 == 0) {
+            WriteFileBytes(HIGH_SCORES_FILE, bytes);
+            HighScoreTable loaded;
+            ASSERT_EQ(loaded.Load(), read ? 1 : 0);
+            ASSERT_EQ(loaded.TableBytes(), table.TableBytes());
+        }
+        if (!read) {
             for (int i = 0; i < 5; ++i) {
                 ASSERT_TRUE(table.names[i] == KIRUN && table.scores[i] == 0);
             }

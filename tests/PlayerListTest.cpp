@@ -1,5 +1,6 @@
 #include "settings/PlayerList.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -171,7 +172,7 @@ TEST(PlayerList, FailedSaveKeepsTheOldFile)
     TempWorkingDir dir;
     const std::vector<unsigned char> old = PlayersFile(1, {"Old"});
     WriteFileBytes("players.kvd", old);
-    std::filesystem::create_directory("players.kvd.tmp");
+    FileSizeLimit full(0);
     PlayerList list;
     ASSERT_TRUE(list.Load());
     list.Add("New");
@@ -182,6 +183,7 @@ TEST(PlayerList, FailedSaveKeepsTheOldFile)
 
 TEST(PlayerList, RandomFilesNeverBreakTheListsLimits)
 {
+    TempWorkingDir dir;
     RandomBytes random(31337);
     std::vector<std::vector<unsigned char>> images;
     for (int i = 0; i < 64; ++i) {
@@ -194,7 +196,15 @@ TEST(PlayerList, RandomFilesNeverBreakTheListsLimits)
     PlayerList list;
     int withNames = 0;
     for (int round = 0; round < 100000; ++round) {
-        list.ReadBytes(random.Next(images[random.Pick(images.size())]));
+        const std::vector<unsigned char> bytes = random.Next(images[random.Pick(images.size())]);
+        list.ReadBytes(bytes);
+        // Now and then the same bytes through the file, as the game opens it.
+        if (round % 1000 == 0) {
+            WriteFileBytes(PLAYERS_FILE, bytes);
+            PlayerList loaded;
+            ASSERT_TRUE(loaded.Load());
+            ASSERT_EQ(loaded.players, list.players);
+        }
         ASSERT_LE(list.count, PLAYERS_MAX);
         ASSERT_EQ(size_t(list.count), list.players.size());
         for (const std::string& name : list.players) {

@@ -122,6 +122,22 @@ TEST_F(PlayersDialogTest, ZoeThenAdamAreListedSortedAndStoredInCreationOrder)
     EXPECT_EQ(next.selectedName, "Adam");
 }
 
+TEST_F(PlayersDialogTest, WindowsNamesAreShownDecodedAndCanBeDeleted)
+{
+    WriteFileBytes(PLAYERS_FILE, PlayersFile({"Zo\xEB", "Ren\xE9", "Ann"}));
+    dialog.LoadPlayers();
+    headless.ScriptDialog([&](DialogSession& s) {
+        EXPECT_EQ(Entries(s), (Names{"Ann", "Ren\xC3\xA9", "Zo\xC3\xAB"}));
+        s.Item(IDC_PLAYER_LIST)->SelectString(-1, "Ren");
+        s.Click(IDC_DELETE_PLAYER);
+        EXPECT_EQ(Entries(s), (Names{"Ann", "Zo\xC3\xAB"}));
+        s.Ok();
+    });
+    dialog.DoModal();
+    // The names left keep the bytes they had.
+    EXPECT_EQ(ReadFileBytes(PLAYERS_FILE), PlayersFile({"Zo\xEB", "Ann"}));
+}
+
 TEST_F(PlayersDialogTest, ANameAddedTwiceIsListedTwiceAndDeletedFirstInCreationOrder)
 {
     headless.ScriptDialog([&](DialogSession& s) {

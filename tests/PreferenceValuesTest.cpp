@@ -1,5 +1,6 @@
 #include "settings/PreferenceValues.h"
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -245,7 +246,7 @@ TEST(PreferenceValues, FailedSaveKeepsTheOldDefaults)
     TempWorkingDir dir;
     const std::vector<unsigned char> old = DefaultsFile(1, 2, 3, 4, 5);
     WriteFileBytes("defaults.kvd", old);
-    std::filesystem::create_directory("defaults.kvd.tmp");
+    FileSizeLimit full(0);
     PlayingValues p;
     p.SetFactoryValues();
     EXPECT_FALSE(p.WriteDefaultsFile());
@@ -254,6 +255,7 @@ TEST(PreferenceValues, FailedSaveKeepsTheOldDefaults)
 
 TEST(PreferenceValues, RandomDefaultsFilesNeverGiveAValueOutOfRange)
 {
+    TempWorkingDir dir;
     RandomBytes random(20240501);
     std::vector<std::vector<unsigned char>> images;
     for (int i = 0; i < 64; ++i) {
@@ -271,6 +273,14 @@ TEST(PreferenceValues, RandomDefaultsFilesNeverGiveAValueOutOfRange)
         ASSERT_TRUE(InRange(p)) << p.colsIndex << " " << p.rowsIndex << " " << p.addedIndex << " "
                                 << p.lineIndex << " " << p.colorsIndex;
         ASSERT_EQ(p.square, 0);
+        // Now and then the same bytes through the file, as the game opens it.
+        if (round % 1000 == 0) {
+            WriteFileBytes(DEFAULTS_FILE, bytes);
+            PlayingValues fromFile;
+            fromFile.ReadDefaultsFile();
+            ASSERT_EQ(fromFile.DefaultsBytes(), p.DefaultsBytes());
+            ASSERT_EQ(fromFile.square, read ? 0 : 1);
+        }
         if (read) {
             ++taken;
             ASSERT_GE(bytes.size(), DEFAULTS_FILE_SIZE);

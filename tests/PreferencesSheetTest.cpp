@@ -328,7 +328,7 @@ TEST_F(PreferencesSheetTest, FactoryDefaultsLeaveTheHeightListAsItWas)
     EXPECT_EQ(settings.boardRows, 9);
 }
 
-TEST_F(PreferencesSheetTest, ASaveThatCannotBeWrittenShowsNothingAndKeepsTheSheetOpen)
+TEST_F(PreferencesSheetTest, ASaveThatCannotBeWrittenIsToldOnceAndKeepsTheSheetOpen)
 {
     // A directory in the file's place: the new file cannot be renamed over it.
     std::filesystem::create_directory(DEFAULTS_FILE);
@@ -336,13 +336,15 @@ TEST_F(PreferencesSheetTest, ASaveThatCannotBeWrittenShowsNothingAndKeepsTheShee
     headless.ScriptDialog([&](DialogSession& s) {
         ASSERT_TRUE(s.SelectText(IDC_COLS, "20"));
         s.Click(IDC_SAVE_DEFAULT);
+        s.Click(IDC_SAVE_DEFAULT);
         EXPECT_TRUE(s.IsOpen());
         EXPECT_EQ(sheet.playingPage.colsIndex, 15);
         s.Ok();
     });
     EXPECT_EQ(sheet.DoModal(), IDOK);
     EXPECT_TRUE(std::filesystem::is_directory(DEFAULTS_FILE));
-    EXPECT_TRUE(headless.MessageBoxes().empty());
+    ASSERT_EQ(headless.MessageBoxes().size(), 1u);
+    EXPECT_EQ(headless.MessageBoxes()[0].text, "Could not save defaults.kvd: Is a directory");
     sheet.FillSettings(settings);
     EXPECT_EQ(settings.boardCols, 20);
 }
