@@ -4,7 +4,7 @@
 # exact command to run and fails.
 set -eu
 
-packages="cmake g++ make pkg-config libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth"
+packages="cmake g++ make pkg-config libwxgtk3.2-dev libglib2.0-dev libcairo2-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth"
 
 missing=""
 for p in $packages; do
