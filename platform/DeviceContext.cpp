@@ -114,7 +114,7 @@ bool EllipseRow(const Rect& box, int y, int& left, int& right)
 
 // Sets pixels[0 .. count - 1] to color with 16-byte stores; the last store may overlap the one
 // before it, so no run needs a pixel-by-pixel tail. Runs here are short (a cell is 30 pixels).
-void FillSpan(ColorRef* pixels, int count, ColorRef color)
+[[gnu::always_inline]] inline void FillSpan(ColorRef* pixels, int count, ColorRef color)
 {
     if (count >= 4) {
         const ColorRef quad[4] = {color, color, color, color};
@@ -349,8 +349,14 @@ void DeviceContext::Ellipse(const Rect& box)
     const EllipseRows rows(box);
     const bool rectangular = clip.IsRectangular();
     ColorRef* pixels = target->pixels.data() + static_cast<std::size_t>(area.top) * target->width;
+    // Every row of a box that fits the drawable area across needs no clipping.
+    const bool across = rectangular && area.left == box.left && area.right == box.right;
     // Writes left <= x < right of row y within the drawable area.
     auto run = [&](int y, int left, int right, ColorRef color) {
+        if (across) {
+            FillSpan(pixels + left, right - left, color);
+            return;
+        }
         if (!rectangular) {
             FillRow(y, left, right, color);
             return;

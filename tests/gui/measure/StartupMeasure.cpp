@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -62,6 +64,27 @@ Window ShownWindow(Display* display)
     return shown;
 }
 
+// The CPU time the process has used so far, in milliseconds; -1 when it cannot be read.
+double CpuMsOf(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The fields after the command name (which may hold spaces) start behind its ')'.
+    const std::size_t end = text.rfind(')');
+    if (end == std::string::npos) {
+        return -1;
+    }
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14 || i == 15) {
+            ticks += std::stod(field);
+        }
+    }
+    return ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 bool MapsLibrary(pid_t pid, const char* name)
 {
     std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
@@ -98,6 +121,7 @@ int measure::MeasureStartup(const char* program, int size)
         _exit(127);
     }
     double firstPaint = -1;
+    double cpu = -1;
     int status = 0;
     rusage usage{};
     bool ended = false;
@@ -109,6 +133,7 @@ int measure::MeasureStartup(const char* program, int size)
         Window window = ShownWindow(display);
         if (window != 0 && ShowsFirstCell(display, window)) {
             firstPaint = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            cpu = CpuMsOf(child);
             break;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(500));
@@ -123,10 +148,11 @@ int measure::MeasureStartup(const char* program, int size)
     }
     XCloseDisplay(display);
     const char* glSetting = getenv("GDK_GL");
-    std::printf("start-up %dx%d (GDK_GL %s): first painted frame after %.1f ms, peak RSS %.1f MB, "
+    std::printf("start-up %dx%d (GDK_GL %s): first painted frame after %.1f ms (%.0f ms CPU), peak "
+                "RSS %.1f MB, "
                 "GL libraries %s, libLLVM %s\n",
                 size, size, glSetting ? (*glSetting ? glSetting : "set empty") : "unset",
-                firstPaint, usage.ru_maxrss / 1024.0, gl ? "mapped" : "not mapped",
+                firstPaint, cpu, usage.ru_maxrss / 1024.0, gl ? "mapped" : "not mapped",
                 llvm ? "mapped" : "not mapped");
     return firstPaint < 0 ? 1 : 0;
 }
