@@ -32,11 +32,12 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target tobrix_bench
 	./build-bench/bench/tobrix_bench
 
-# The real window's figures (Sleep accuracy, the cost of presenting), printed under Xvfb.
+# The real window's figures (Sleep, presenting, a jiggle tick, a turn, start-up and memory),
+# printed, each under an Xvfb of its own; docs/performance.md lists them.
 measure-gui: deps
 	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=Release -DTOBRIX_BENCH=OFF
-	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure
-	tests/gui/run-under-xvfb.sh build-measure/tests/gui/tobrix_gui_measure
+	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure tobrix
+	tests/gui/measure/measure-gui.sh build-measure
 
 # An optimised build installed under PREFIX; DESTDIR is honoured.
 install: deps

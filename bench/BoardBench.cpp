@@ -5,22 +5,23 @@
 
 namespace {
 
-// The piece in the top-left corner of an empty 20 by 20 board: the search reaches every cell
-// before the opposite corner leaves the queue.
+// The piece in the top-left corner of an empty board of the argument's size: the search reaches
+// every cell before the opposite corner is reached, the worst case of that size.
 void FindPathEmptyCornerToCorner(benchmark::State& state)
 {
+    const int size = static_cast<int>(state.range(0));
     Board board;
-    board.Init(20, 20);
+    board.Init(size, size);
     board.cells[0] = 0;
     --board.emptyCount;
     CellPos route[BOARD_CELLS];
     for (auto _ : state) {
-        const int length = board.FindPath(0, 0, 19, 19, route);
+        const int length = board.FindPath(0, 0, size - 1, size - 1, route);
         benchmark::DoNotOptimize(length);
         benchmark::DoNotOptimize(route);
     }
 }
-BENCHMARK(FindPathEmptyCornerToCorner);
+BENCHMARK(FindPathEmptyCornerToCorner)->Arg(5)->Arg(10)->Arg(15)->Arg(20);
 
 // The longest route the board allows: the serpentine of the route tests.
 void FindPathLongestSnake(benchmark::State& state)

@@ -15,36 +15,38 @@ namespace {
 constexpr int WINDOW_WIDTH = 650;
 constexpr int WINDOW_HEIGHT = 635;
 
-void PaintBoard(DeviceContext& dc, CellFrame& frame, PiecePainter& painter)
+void PaintBoard(DeviceContext& dc, CellFrame& frame, PiecePainter& painter, int size = 20)
 {
-    for (int col = 0; col < 20; ++col) {
-        for (int row = 0; row < 20; ++row) {
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row) {
             frame.Draw(dc, col, row, false);
         }
     }
-    for (int row = 0; row < 20; ++row) {
-        for (int col = 0; col < 20; ++col) {
+    for (int row = 0; row < size; ++row) {
+        for (int col = 0; col < size; ++col) {
             painter.color = PieceColors[(row * 3 + col) % PIECE_COLOR_COUNT];
             painter.DrawPiece(dc, row, col, false);
         }
     }
 }
 
-// A full board: every cell framed and holding a piece.
+// A full board of the argument's size: every cell framed and holding a piece, in a back buffer of
+// the main window's size for that board.
 void RepaintFullBoard(benchmark::State& state)
 {
-    PixelImage image(WINDOW_WIDTH, WINDOW_HEIGHT, GetSysColor(COLOR_BTNFACE));
+    const int size = static_cast<int>(state.range(0));
+    PixelImage image(30 * size + 50, 30 * size + 35, GetSysColor(COLOR_BTNFACE));
     CellFrame frame;
     frame.cellSize = 30;
     PiecePainter painter;
     painter.cellSize = 30;
     for (auto _ : state) {
         DeviceContext dc(&image);
-        PaintBoard(dc, frame, painter);
+        PaintBoard(dc, frame, painter, size);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
-BENCHMARK(RepaintFullBoard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RepaintFullBoard)->Arg(5)->Arg(10)->Arg(15)->Arg(20)->Unit(benchmark::kMicrosecond);
 
 // The same under a paint context's work: the background erased first, then the board, the
 // buttons, the stretched banner, the colour panel and the score.

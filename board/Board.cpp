@@ -9,23 +9,10 @@ int CellIndex(int row, int col)
     return col + row * BOARD_STRIDE;
 }
 
-// The four neighbours in the order that both the route search and its walk back use: below,
-// above, right, left. Walking back, vertical steps are preferred, so a route walked forward makes
-// its horizontal steps first whenever the board leaves the choice.
-constexpr int NEIGHBOUR_ROW_STEP[4] = {1, -1, 0, 0};
-constexpr int NEIGHBOUR_COL_STEP[4] = {0, 0, 1, -1};
-
 // The axes of a run, each as its first and its second direction (row step, column step):
 // vertical, horizontal, rising diagonal, falling diagonal.
 constexpr int AXIS_ROW_STEP[4][2] = {{-1, 1}, {0, 0}, {-1, 1}, {-1, 1}};
 constexpr int AXIS_COL_STEP[4][2] = {{0, 0}, {-1, 1}, {1, -1}, {-1, 1}};
-
-struct SearchNode
-{
-    int row;
-    int col;
-    int distance;
-};
 
 } // namespace
 
@@ -113,51 +100,58 @@ bool Board::IsInside(int row, int col) const
     return row >= 0 && row < rows && col >= 0 && col < cols;
 }
 
-// A breadth-first search over free cells. The distance grid holds 0 for a free cell not yet
-// reached, -1 for a blocked one and k >= 1 for a cell reached in k - 1 steps; only the cells in
-// play are touched. Each cell is queued at most once, when its value goes from 0 to positive, so
-// a ring of BOARD_CELLS nodes on the stack never overflows and the search allocates nothing.
+// A breadth-first search over free cells, on a copy of the board framed by a border of blocked
+// cells so that no step needs a bounds check. The grid holds 0 for a free cell not yet reached,
+// -1 for a blocked one and k >= 1 for a cell reached in k - 1 steps. Each cell is queued at most
+// once, so the queue is a plain array read front to back, and the search allocates nothing.
 int Board::FindPath(int fromRow, int fromCol, int toRow, int toCol, CellPos* route) const
 {
     assert(IsInside(fromRow, fromCol) && IsInside(toRow, toCol));
-    std::int32_t grid[BOARD_CELLS];
-    for (int row = 0; row < rows; ++row) {
-        for (int col = 0; col < cols; ++col) {
-            grid[CellIndex(row, col)] = cells[CellIndex(row, col)] == EMPTY_CELL ? 0 : -1;
-        }
+    constexpr int STRIDE = BOARD_STRIDE + 2;
+    const int from = (fromRow + 1) * STRIDE + fromCol + 1;
+    const int to = (toRow + 1) * STRIDE + toCol + 1;
+    // An occupied destination is never reached, and the piece's own cell is no move.
+    if (from == to || cells[CellIndex(toRow, toCol)] != EMPTY_CELL) {
+        return 0;
     }
+    std::int16_t grid[STRIDE * STRIDE];
+    for (int col = 0; col < cols + 2; ++col) {
+        grid[col] = -1;
+        grid[(rows + 1) * STRIDE + col] = -1;
+    }
+    for (int row = 0; row < rows; ++row) {
+        std::int16_t* line = grid + (row + 1) * STRIDE;
+        const std::int32_t* source = cells + row * BOARD_STRIDE;
+        line[0] = -1;
+        for (int col = 0; col < cols; ++col) {
+            line[col + 1] = source[col] == EMPTY_CELL ? 0 : -1;
+        }
+        line[cols + 1] = -1;
+    }
+    // The four neighbours in the order that both the search and its walk back use: below, above,
+    // right, left. Walking back, vertical steps are preferred, so a route walked forward makes its
+    // horizontal steps first whenever the board leaves the choice.
+    const int step[4] = {STRIDE, -STRIDE, 1, -1};
 
-    SearchNode queue[BOARD_CELLS];
+    std::int16_t queue[BOARD_CELLS];
     int head = 0;
     int tail = 0;
-    int queued = 0;
-    grid[CellIndex(fromRow, fromCol)] = 1;
-    queue[tail] = SearchNode{fromRow, fromCol, 1};
-    tail = (tail + 1) % BOARD_CELLS;
-    ++queued;
-
-    int destination = 0;
-    while (queued > 0) {
-        const SearchNode node = queue[head];
-        head = (head + 1) % BOARD_CELLS;
-        --queued;
-        // The destination counts when it leaves the queue, not when it enters it.
-        if (node.row == toRow && node.col == toCol) {
-            destination = node.distance;
-            break;
-        }
+    grid[from] = 1;
+    queue[tail++] = static_cast<std::int16_t>(from);
+    // Distances do not depend on the order of the search, so it may stop as soon as the
+    // destination is reached.
+    while (head < tail && grid[to] == 0) {
+        const int cell = queue[head++];
+        const std::int16_t next = static_cast<std::int16_t>(grid[cell] + 1);
         for (int n = 0; n < 4; ++n) {
-            const int row = node.row + NEIGHBOUR_ROW_STEP[n];
-            const int col = node.col + NEIGHBOUR_COL_STEP[n];
-            if (IsInside(row, col) && grid[CellIndex(row, col)] == 0) {
-                grid[CellIndex(row, col)] = node.distance + 1;
-                queue[tail] = SearchNode{row, col, node.distance + 1};
-                tail = (tail + 1) % BOARD_CELLS;
-                ++queued;
+            const int neighbour = cell + step[n];
+            if (grid[neighbour] == 0) {
+                grid[neighbour] = next;
+                queue[tail++] = static_cast<std::int16_t>(neighbour);
             }
         }
     }
-    // Not reached, or the start itself: a piece that stays put makes no move.
+    const int destination = grid[to];
     if (destination <= 1) {
         return 0;
     }
@@ -165,20 +159,16 @@ int Board::FindPath(int fromRow, int fromCol, int toRow, int toCol, CellPos* rou
     // Walk back from the destination, each time to the first neighbour one step nearer the start.
     // Every cell nearer than the destination already holds its final value, so one always exists.
     const int length = destination - 1;
-    int row = toRow;
-    int col = toCol;
-    route[length] = CellPos{row, col};
+    int cell = to;
+    route[length] = CellPos{toRow, toCol};
     for (int k = length; k > 0; --k) {
         for (int n = 0; n < 4; ++n) {
-            const int nextRow = row + NEIGHBOUR_ROW_STEP[n];
-            const int nextCol = col + NEIGHBOUR_COL_STEP[n];
-            if (IsInside(nextRow, nextCol) && grid[CellIndex(nextRow, nextCol)] == k) {
-                row = nextRow;
-                col = nextCol;
+            if (grid[cell + step[n]] == k) {
+                cell += step[n];
                 break;
             }
         }
-        route[k - 1] = CellPos{row, col};
+        route[k - 1] = CellPos{cell / STRIDE - 1, cell % STRIDE - 1};
     }
     return length;
 }

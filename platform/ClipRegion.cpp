@@ -1,5 +1,7 @@
 #include "platform/ClipRegion.h"
 
+#include <climits>
+
 void ClipRegion::Set(const Rect* list, int listCount)
 {
     count = 0;
@@ -27,11 +29,6 @@ void ClipRegion::Clear()
 {
     count = -1;
     bounds = Rect{0, 0, 0, 0};
-}
-
-Rect ClipRegion::Limit(const Rect& whole) const
-{
-    return count < 0 ? whole : IntersectRect(whole, bounds);
 }
 
 int ClipRegion::RowSpans(int y, int left, int right, PixelSpan* spans) const
@@ -73,4 +70,18 @@ int ClipRegion::RowSpans(int y, int left, int right, PixelSpan* spans) const
         }
     }
     return merged;
+}
+
+int ClipRegion::NextEdge(int y) const
+{
+    int next = INT_MAX;
+    for (int i = 0; i < count; ++i) {
+        if (rects[i].top > y && rects[i].top < next) {
+            next = rects[i].top;
+        }
+        if (rects[i].bottom > y && rects[i].bottom < next) {
+            next = rects[i].bottom;
+        }
+    }
+    return next;
 }

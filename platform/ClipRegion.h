@@ -26,9 +26,14 @@ public:
     void Clear();
 
     // The drawable part of whole.
-    Rect Limit(const Rect& whole) const;
+    Rect Limit(const Rect& whole) const { return count < 0 ? whole : IntersectRect(whole, bounds); }
     // The drawable runs of row y between left and right, at most MAX_RECTS; returns their count.
     int RowSpans(int y, int left, int right, PixelSpan* spans) const;
+    // No region or a single rectangle: the drawable part of any rectangle is Limit of it.
+    bool IsRectangular() const { return count <= 1; }
+    // The first row below y whose runs may differ from row y's: the next top or bottom edge of a
+    // rectangle, so rows in between can share one RowSpans.
+    int NextEdge(int y) const;
 
     Rect rects[MAX_RECTS] = {};
     int count = -1; // -1: no region, everything is drawable

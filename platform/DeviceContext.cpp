@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -111,6 +112,137 @@ bool EllipseRow(const Rect& box, int y, int& left, int& right)
     return true;
 }
 
+// Sets pixels[0 .. count - 1] to color with 16-byte stores; the last store may overlap the one
+// before it, so no run needs a pixel-by-pixel tail. Runs here are short (a cell is 30 pixels).
+[[gnu::always_inline]] inline void FillSpan(ColorRef* pixels, int count, ColorRef color)
+{
+    if (count >= 4) {
+        const ColorRef quad[4] = {color, color, color, color};
+        int i = 0;
+        for (; i + 8 <= count; i += 8) {
+            std::memcpy(pixels + i, quad, sizeof quad);
+            std::memcpy(pixels + i + 4, quad, sizeof quad);
+        }
+        if (i + 4 <= count) {
+            std::memcpy(pixels + i, quad, sizeof quad);
+        }
+        std::memcpy(pixels + count - 4, quad, sizeof quad);
+    } else if (count >= 2) {
+        const ColorRef pair[2] = {color, color};
+        std::memcpy(pixels, pair, sizeof pair);
+        std::memcpy(pixels + count - 2, pair, sizeof pair);
+    } else if (count == 1) {
+        pixels[0] = color;
+    }
+}
+
+// One row of an ellipse: its pixels left <= x <= right, of which innerLeft <= x <= innerRight are
+// interior (none when innerLeft > innerRight). A pixel is interior when its four neighbours are
+// inside too: within the row's run minus its ends, and within the runs of the rows above and below.
+struct EllipseRun
+{
+    int left;
+    int right;
+    int innerLeft;
+    int innerRight;
+};
+
+bool ComputeRun(const Rect& box, int y, EllipseRun& run)
+{
+    if (!EllipseRow(box, y, run.left, run.right)) {
+        return false;
+    }
+    run.innerLeft = run.left + 1;
+    run.innerRight = run.left;
+    int upLeft = 0;
+    int upRight = 0;
+    int downLeft = 0;
+    int downRight = 0;
+    if (EllipseRow(box, y - 1, upLeft, upRight) && EllipseRow(box, y + 1, downLeft, downRight)) {
+        run.innerLeft = Max(run.left + 1, Max(upLeft, downLeft));
+        run.innerRight = Min(run.right - 1, Min(upRight, downRight));
+    }
+    return true;
+}
+
+// The row runs of the boxes drawn last, by size: pieces are drawn in a handful of sizes over and
+// over, and each row's run costs square roots and divisions. Each thread keeps its own cache.
+struct EllipseShape
+{
+    static constexpr int MAX_WIDTH = 4096;
+    static constexpr int MAX_HEIGHT = 128;
+    int width;
+    int height;
+    // Row r's runs relative to the box's left edge; left > right for a row with no pixels.
+    std::int16_t left[MAX_HEIGHT];
+    std::int16_t right[MAX_HEIGHT];
+    std::int16_t innerLeft[MAX_HEIGHT];
+    std::int16_t innerRight[MAX_HEIGHT];
+};
+
+struct EllipseCache
+{
+    static constexpr int SIZE = 8;
+    EllipseShape shapes[SIZE];
+    int next;
+};
+
+thread_local EllipseCache ellipseCache = {};
+
+const EllipseShape* CachedShape(const Rect& box)
+{
+    const int width = box.Width();
+    const int height = box.Height();
+    if (width > EllipseShape::MAX_WIDTH || height > EllipseShape::MAX_HEIGHT) {
+        return nullptr;
+    }
+    EllipseCache& cache = ellipseCache;
+    for (const EllipseShape& shape : cache.shapes) {
+        if (shape.width == width && shape.height == height) {
+            return &shape;
+        }
+    }
+    EllipseShape& shape = cache.shapes[cache.next];
+    cache.next = (cache.next + 1) % EllipseCache::SIZE;
+    shape.width = width;
+    shape.height = height;
+    const Rect origin{0, 0, width, height};
+    for (int r = 0; r < height; ++r) {
+        EllipseRun run{0, -1, 0, -1};
+        ComputeRun(origin, r, run);
+        shape.left[r] = static_cast<std::int16_t>(run.left);
+        shape.right[r] = static_cast<std::int16_t>(run.right);
+        shape.innerLeft[r] = static_cast<std::int16_t>(run.innerLeft);
+        shape.innerRight[r] = static_cast<std::int16_t>(run.innerRight);
+    }
+    return &shape;
+}
+
+// The runs of one box's rows, from the cache when the box is small enough.
+class EllipseRows
+{
+public:
+    explicit EllipseRows(const Rect& box) : box(box), shape(CachedShape(box)) {}
+
+    bool Row(int y, EllipseRun& run) const
+    {
+        if (shape == nullptr) {
+            return ComputeRun(box, y, run);
+        }
+        const int r = y - box.top;
+        if (shape->left[r] > shape->right[r]) {
+            return false;
+        }
+        run = EllipseRun{box.left + shape->left[r], box.left + shape->right[r],
+                         box.left + shape->innerLeft[r], box.left + shape->innerRight[r]};
+        return true;
+    }
+
+private:
+    const Rect& box;
+    const EllipseShape* shape;
+};
+
 } // namespace
 
 DeviceContext::DeviceContext()
@@ -214,48 +346,46 @@ void DeviceContext::Ellipse(const Rect& box)
     }
     const bool fill = !brush->hollow;
     const bool outline = pen->style != PS_NULL;
-
-    // A pixel of row y is interior when its four neighbours are inside too: within the row's
-    // span minus its ends, and within the spans of the rows above and below.
-    int upLeft = 0;
-    int upRight = -1;
-    bool up = EllipseRow(box, area.top - 1, upLeft, upRight);
-    int rowLeft = 0;
-    int rowRight = -1;
-    bool row = EllipseRow(box, area.top, rowLeft, rowRight);
-    for (int y = area.top; y < area.bottom; ++y) {
-        int downLeft = 0;
-        int downRight = -1;
-        const bool down = EllipseRow(box, y + 1, downLeft, downRight);
-        if (row) {
-            int innerLeft = rowLeft + 1;
-            int innerRight = rowRight - 1;
-            if (up && down) {
-                innerLeft = Max(innerLeft, Max(upLeft, downLeft));
-                innerRight = Min(innerRight, Min(upRight, downRight));
-            } else {
-                innerRight = innerLeft - 1;
-            }
-            if (innerLeft > innerRight) {
-                if (outline) {
-                    FillRow(y, rowLeft, rowRight + 1, pen->color);
-                }
-            } else {
-                if (outline) {
-                    FillRow(y, rowLeft, innerLeft, pen->color);
-                    FillRow(y, innerRight + 1, rowRight + 1, pen->color);
-                }
-                if (fill) {
-                    FillRow(y, innerLeft, innerRight + 1, brush->color);
-                }
-            }
+    const EllipseRows rows(box);
+    const bool rectangular = clip.IsRectangular();
+    ColorRef* pixels = target->pixels.data() + static_cast<std::size_t>(area.top) * target->width;
+    // Every row of a box that fits the drawable area across needs no clipping.
+    const bool across = rectangular && area.left == box.left && area.right == box.right;
+    // Writes left <= x < right of row y within the drawable area.
+    auto run = [&](int y, int left, int right, ColorRef color) {
+        if (across) {
+            FillSpan(pixels + left, right - left, color);
+            return;
         }
-        up = row;
-        upLeft = rowLeft;
-        upRight = rowRight;
-        row = down;
-        rowLeft = downLeft;
-        rowRight = downRight;
+        if (!rectangular) {
+            FillRow(y, left, right, color);
+            return;
+        }
+        left = Max(left, area.left);
+        right = Min(right, area.right);
+        if (left < right) {
+            FillSpan(pixels + left, right - left, color);
+        }
+    };
+
+    for (int y = area.top; y < area.bottom; ++y, pixels += target->width) {
+        EllipseRun r{0, -1, 0, -1};
+        if (!rows.Row(y, r)) {
+            continue;
+        }
+        if (r.innerLeft > r.innerRight) {
+            if (outline) {
+                run(y, r.left, r.right + 1, pen->color);
+            }
+            continue;
+        }
+        if (outline) {
+            run(y, r.left, r.innerLeft, pen->color);
+            run(y, r.innerRight + 1, r.right + 1, pen->color);
+        }
+        if (fill) {
+            run(y, r.innerLeft, r.innerRight + 1, brush->color);
+        }
     }
 }
 
@@ -384,6 +514,8 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, DeviceContex
     if (area.IsEmpty()) {
         return true;
     }
+    const std::int64_t wholeStep = sourceWidth / width;
+    const std::int64_t partStep = sourceWidth % width;
     PixelSpan spans[MAX_CLIP_RECTS];
     for (int row = area.top; row < area.bottom; ++row) {
         const std::int64_t sourceRow =
@@ -396,15 +528,22 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, DeviceContex
         ColorRef* targetRow = target->pixels.data() + static_cast<std::size_t>(row) * target->width;
         const int count = RowSpans(row, area.left, area.right, spans);
         for (int k = 0; k < count; ++k) {
+            // sourceX + (column - x) * sourceWidth / width, stepped without a division per pixel.
+            const std::int64_t start = (static_cast<std::int64_t>(spans[k].left) - x) * sourceWidth;
+            std::int64_t sourceColumn = sourceX + start / width;
+            std::int64_t remainder = start % width;
             for (int column = spans[k].left; column < spans[k].right; ++column) {
-                const std::int64_t sourceColumn =
-                    sourceX + (static_cast<std::int64_t>(column) - x) * sourceWidth / width;
-                if (sourceColumn < 0 || sourceColumn >= from.width) {
-                    continue;
+                if (sourceColumn >= 0 && sourceColumn < from.width) {
+                    const ColorRef pixel = sourcePixels[sourceColumn];
+                    if (pixel != Bitmap::TRANSPARENT_PIXEL) {
+                        targetRow[column] = pixel;
+                    }
                 }
-                const ColorRef pixel = sourcePixels[sourceColumn];
-                if (pixel != Bitmap::TRANSPARENT_PIXEL) {
-                    targetRow[column] = pixel;
+                sourceColumn += wholeStep;
+                remainder += partStep;
+                if (remainder >= width) {
+                    remainder -= width;
+                    ++sourceColumn;
                 }
             }
         }
@@ -474,15 +613,41 @@ void DeviceContext::FillRow(int y, int left, int right, ColorRef color)
     }
     ColorRef* row = target->pixels.data() + static_cast<std::size_t>(y) * target->width;
     for (int k = 0; k < count; ++k) {
-        std::fill(row + spans[k].left, row + spans[k].right, color);
+        FillSpan(row + spans[k].left, spans[k].right - spans[k].left, color);
     }
 }
 
 void DeviceContext::FillClipped(const Rect& rect, ColorRef color)
 {
     const Rect area = IntersectRect(rect, DrawableBounds());
-    for (int y = area.top; y < area.bottom; ++y) {
-        FillRow(y, area.left, area.right, color);
+    if (area.IsEmpty()) {
+        return;
+    }
+    const int stride = target->width;
+    ColorRef* row = target->pixels.data() + static_cast<std::size_t>(area.top) * stride;
+    if (clip.IsRectangular()) {
+        if (area.Width() == 1) {
+            // A one-pixel column, as the edges of frames are.
+            for (int y = area.top; y < area.bottom; ++y, row += stride) {
+                row[area.left] = color;
+            }
+            return;
+        }
+        for (int y = area.top; y < area.bottom; ++y, row += stride) {
+            FillSpan(row + area.left, area.right - area.left, color);
+        }
+        return;
+    }
+    // Rows between two edges of the region's rectangles share their runs.
+    PixelSpan spans[MAX_CLIP_RECTS];
+    for (int y = area.top; y < area.bottom;) {
+        const int count = RowSpans(y, area.left, area.right, spans);
+        const int end = Min(area.bottom, clip.NextEdge(y));
+        for (; y < end; ++y, row += stride) {
+            for (int k = 0; k < count; ++k) {
+                FillSpan(row + spans[k].left, spans[k].right - spans[k].left, color);
+            }
+        }
     }
 }
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace {
 
 constexpr ColorRef GREY = Rgb(192, 192, 192);
@@ -512,4 +515,155 @@ TEST(DeviceContext, DrawingCallsAllocateNothing)
         dc.GetPixel(1, 1);
     }
     EXPECT_EQ(counter.Count(), 0);
+}
+
+namespace {
+
+// The pixel rules applied one pixel at a time, as a reference for the raster's span fills.
+struct RuleRaster
+{
+    PixelImage& image;
+    std::vector<Rect> clips; // empty: no region
+
+    void Put(int x, int y, ColorRef color)
+    {
+        bool drawable = clips.empty();
+        for (const Rect& clip : clips) {
+            drawable = drawable || PtInRect(clip, Point{x, y});
+        }
+        if (drawable) {
+            image.SetPixel(x, y, color);
+        }
+    }
+
+    void Fill(const Rect& r, ColorRef color)
+    {
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                Put(x, y, color);
+            }
+        }
+    }
+};
+
+} // namespace
+
+// Random sequences of every operation under random overlapping clip regions: the raster gives
+// exactly the pixels that the rules give pixel by pixel.
+TEST(DeviceContext, RandomDrawingMatchesThePixelRulesPixelByPixel)
+{
+    std::mt19937 random(14);
+    auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const ColorRef palette[] = {GREY, RED, BLUE, WHITE, BLACK};
+    PixelImage source(13, 9);
+    for (ColorRef& pixel : source.pixels) {
+        pixel = pick(0, 4) == 0 ? Bitmap::TRANSPARENT_PIXEL : palette[pick(0, 4)];
+    }
+    DeviceContext from(&source);
+    for (int round = 0; round < 300; ++round) {
+        PixelImage image(pick(1, 70), pick(1, 50), GREY);
+        PixelImage expected = image;
+        DeviceContext dc(&image);
+        RuleRaster rules{expected, {}};
+        for (int c = pick(0, 5); c > 0; --c) {
+            const int x = pick(-5, 60);
+            const int y = pick(-5, 45);
+            rules.clips.push_back(Rect{x, y, x + pick(0, 30), y + pick(0, 30)});
+        }
+        if (!rules.clips.empty()) {
+            dc.SetClipRects(rules.clips.data(), static_cast<int>(rules.clips.size()));
+        }
+        for (int op = 0; op < 12; ++op) {
+            const int x = pick(-20, 70);
+            const int y = pick(-20, 50);
+            const Rect box{x, y, x + pick(0, op == 0 ? 150 : 40), y + pick(0, op == 0 ? 150 : 40)};
+            const ColorRef a = palette[pick(0, 4)];
+            const ColorRef b = palette[pick(0, 4)];
+            const int kind = pick(0, 4);
+            if (kind == 0) {
+                dc.FillSolidRect(box, a);
+                rules.Fill(box, a);
+            } else if (kind == 1) {
+                dc.Draw3dRect(box, a, b);
+                for (int py = box.top; py < box.bottom; ++py) {
+                    for (int px = box.left; px < box.right; ++px) {
+                        if (px == box.right - 1 || py == box.bottom - 1) {
+                            rules.Put(px, py, b);
+                        } else if (px == box.left || py == box.top) {
+                            rules.Put(px, py, a);
+                        }
+                    }
+                }
+            } else if (kind == 2) {
+                Brush brush(a);
+                Pen pen(pick(0, 3) == 0 ? PS_NULL : PS_SOLID, 1, b);
+                const bool hollow = pick(0, 3) == 0;
+                dc.SelectObject(&pen);
+                dc.SelectObject(&brush);
+                if (hollow) {
+                    dc.SelectStockObject(NULL_BRUSH);
+                }
+                dc.Ellipse(box);
+                for (int py = box.top; py < box.bottom; ++py) {
+                    for (int px = box.left; px < box.right; ++px) {
+                        const int part = EllipseOracle(box, px, py);
+                        if (part == 1 && pen.style != PS_NULL) {
+                            rules.Put(px, py, b);
+                        } else if (part == 2 && !hollow) {
+                            rules.Put(px, py, a);
+                        }
+                    }
+                }
+                dc.SelectStockObject(BLACK_PEN);
+                dc.SelectStockObject(WHITE_BRUSH);
+            } else if (kind == 3) {
+                // Bresenham from the box's top-left to its bottom-right, a w by w square a point.
+                const int w = pick(1, 3);
+                Pen pen(PS_SOLID, w, a);
+                dc.SelectObject(&pen);
+                dc.MoveTo(box.left, box.top);
+                dc.LineTo(box.right, box.bottom);
+                dc.SelectStockObject(BLACK_PEN);
+                int px = box.left;
+                int py = box.top;
+                const int dx = box.right - box.left;
+                const int dy = -(box.bottom - box.top);
+                for (int error = dx + dy;;) {
+                    rules.Fill(Rect{px - w / 2, py - w / 2, px - w / 2 + w, py - w / 2 + w}, a);
+                    if (px == box.right && py == box.bottom) {
+                        break;
+                    }
+                    const int twice = 2 * error;
+                    if (twice >= dy) {
+                        error += dy;
+                        ++px;
+                    }
+                    if (twice <= dx) {
+                        error += dx;
+                        ++py;
+                    }
+                }
+            } else if (box.Width() > 0 && box.Height() > 0) {
+                const int sx = pick(-3, 10);
+                const int sy = pick(-3, 7);
+                const int sw = pick(1, 16);
+                const int sh = pick(1, 12);
+                dc.StretchBlt(box.left, box.top, box.Width(), box.Height(), &from, sx, sy, sw, sh,
+                              SRCCOPY);
+                for (int j = 0; j < box.Height(); ++j) {
+                    for (int i = 0; i < box.Width(); ++i) {
+                        const int srcX = sx + i * sw / box.Width();
+                        const int srcY = sy + j * sh / box.Height();
+                        if (source.Contains(srcX, srcY) &&
+                            source.GetPixel(srcX, srcY) != Bitmap::TRANSPARENT_PIXEL) {
+                            rules.Put(box.left + i, box.top + j, source.GetPixel(srcX, srcY));
+                        }
+                    }
+                }
+            }
+        }
+        ASSERT_EQ(image.pixels, expected.pixels) << "round " << round;
+    }
 }

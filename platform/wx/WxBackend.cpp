@@ -11,9 +11,12 @@
 
 #include <wx/app.h>
 #include <wx/display.h>
+#include <wx/event.h>
 #include <wx/evtloop.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+
+#include <glib.h>
 
 #include <algorithm>
 #include <chrono>
@@ -22,10 +25,39 @@
 namespace {
 // Timers tick no faster than the desktop the game was made for lets them.
 constexpr unsigned MIN_TIMER_PERIOD = 10;
+
+// Blocks until the toolkit has something to do (an X event, a due timeout of its own) or for
+// at most ms milliseconds, without handling anything: the caller's yield does that, filtered.
+// False when the toolkit has work waiting already (input put back by the yield for after the
+// pause), so that blocking would return at once.
+bool WaitForToolkit(int ms)
+{
+    GMainContext* context = g_main_context_default();
+    if (!g_main_context_acquire(context)) {
+        return false;
+    }
+    gint priority = 0;
+    g_main_context_prepare(context, &priority);
+    GPollFD fds[64];
+    gint timeout = -1;
+    const gint count =
+        std::min<gint>(g_main_context_query(context, priority, &timeout, fds, 64), 64);
+    const bool block = timeout != 0;
+    if (block) {
+        g_poll(fds, static_cast<guint>(count), timeout < 0 ? ms : std::min<gint>(timeout, ms));
+    }
+    g_main_context_check(context, priority, fds, count);
+    g_main_context_release(context);
+    return block;
+}
 } // namespace
 
 WxBackend::WxBackend()
 {
+    // The game keeps its menu and controls up to date itself and handles no idle time: the
+    // toolkit need not offer idle and update-UI events to every window after every event.
+    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     MessageQueue::Get().Reset();
     SetBackend(this);
 }
@@ -207,8 +239,12 @@ void WxBackend::Wait(unsigned ms)
         if (now >= deadline) {
             break;
         }
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(1)));
+        // The toolkit waits in whole milliseconds; the last fraction is slept exactly.
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
+        if (left.count() == 0 || !WaitForToolkit(static_cast<int>(left.count()))) {
+            std::this_thread::sleep_for(
+                std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(1)));
+        }
     }
     if (MessageQueue::Get().PendingCount() > 0) {
         RequestDelivery();

@@ -3,10 +3,10 @@
 #include "platform/Color.h"
 #include "platform/Window.h"
 #include "platform/wx/WxBackend.h"
-#include "platform/wx/WxImages.h"
 
-#include <wx/dcclient.h>
-#include <wx/region.h>
+#include <cairo.h>
+
+#include <cstdint>
 
 WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const wxPoint& position,
                    const wxSize& size)
@@ -29,35 +29,73 @@ WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const w
     Bind(wxEVT_TEXT, &WxCanvas::OnControl, this);
 }
 
+WxCanvas::~WxCanvas()
+{
+    if (screen) {
+        cairo_surface_destroy(screen);
+    }
+}
+
+namespace {
+// A back buffer pixel (0x00BBGGRR) as Cairo's RGB24 pixel (0x00RRGGBB).
+std::uint32_t CairoPixel(ColorRef color)
+{
+    return (color & 0x0000FF00u) | ((color & 0xFFu) << 16) | ((color >> 16) & 0xFFu);
+}
+} // namespace
+
 void WxCanvas::Resize(int width, int height)
 {
     width = width > 0 ? width : 0;
     height = height > 0 ? height : 0;
     SetSize(width, height);
-    if (screen.IsOk() && screen.GetWidth() == width && screen.GetHeight() == height) {
+    if (screen && screenWidth == width && screenHeight == height) {
         return;
     }
-    ColorRef face = GetSysColor(COLOR_BTNFACE);
-    screen.Create(width > 0 ? width : 1, height > 0 ? height : 1, false);
-    screen.SetRGB(wxRect(0, 0, screen.GetWidth(), screen.GetHeight()),
-                  static_cast<unsigned char>(GetRValue(face)),
-                  static_cast<unsigned char>(GetGValue(face)),
-                  static_cast<unsigned char>(GetBValue(face)));
+    if (screen) {
+        cairo_surface_destroy(screen);
+    }
+    screenWidth = width;
+    screenHeight = height;
+    screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width > 0 ? width : 1,
+                                        height > 0 ? height : 1);
+    const std::uint32_t face = CairoPixel(GetSysColor(COLOR_BTNFACE));
+    unsigned char* data = cairo_image_surface_get_data(screen);
+    const int stride = cairo_image_surface_get_stride(screen);
+    for (int y = 0; y < cairo_image_surface_get_height(screen); ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < cairo_image_surface_get_width(screen); ++x) {
+            row[x] = face;
+        }
+    }
+    cairo_surface_mark_dirty(screen);
     Refresh(false);
 }
 
 void WxCanvas::Present(const Rect& area)
 {
-    if (!window) {
+    if (!window || !screen) {
         return;
     }
     const PixelImage& buffer = window->GetBackBuffer();
-    Rect inside = IntersectRect(area, Rect{0, 0, screen.GetWidth(), screen.GetHeight()});
+    Rect inside = IntersectRect(area, Rect{0, 0, screenWidth, screenHeight});
     inside = IntersectRect(inside, Rect{0, 0, buffer.width, buffer.height});
     if (inside.IsEmpty()) {
         return;
     }
-    WxImages::CopyArea(buffer, inside, screen);
+    cairo_surface_flush(screen);
+    unsigned char* data = cairo_image_surface_get_data(screen);
+    const int stride = cairo_image_surface_get_stride(screen);
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        const ColorRef* from = buffer.pixels.data() + static_cast<std::size_t>(y) * buffer.width;
+        auto* to = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = inside.left; x < inside.right; ++x) {
+            to[x] = CairoPixel(from[x]);
+        }
+    }
+    cairo_surface_mark_dirty_rectangle(screen, inside.left, inside.top, inside.Width(),
+                                       inside.Height());
     RefreshRect(wxRect(inside.left, inside.top, inside.Width(), inside.Height()), false);
     unpainted = true;
 }
@@ -71,15 +109,14 @@ void WxCanvas::Flush()
 
 void WxCanvas::OnPaint(wxPaintEvent& /*event*/)
 {
-    wxPaintDC dc(this);
-    wxRect bounds(0, 0, screen.GetWidth(), screen.GetHeight());
-    for (wxRegionIterator it(GetUpdateRegion()); it; ++it) {
-        wxRect area = it.GetRect().Intersect(bounds);
-        if (area.IsEmpty()) {
-            continue;
-        }
-        wxBitmap part(screen.GetSubImage(area));
-        dc.DrawBitmap(part, area.x, area.y, false);
+    // The toolkit's own context of this paint is clipped to the update region already: one copy
+    // of the screen copy fills every updated rectangle, with no wx context built around it.
+    cairo_t* context = GTKPaintContext();
+    if (context && screen) {
+        cairo_save(context);
+        cairo_set_source_surface(context, screen, 0, 0);
+        cairo_paint(context);
+        cairo_restore(context);
     }
     unpainted = false;
 }

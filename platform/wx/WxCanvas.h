@@ -3,8 +3,9 @@
 #include "platform/Geometry.h"
 #include "platform/Message.h"
 
-#include <wx/image.h>
 #include <wx/panel.h>
+
+typedef struct _cairo_surface cairo_surface_t;
 
 class WxBackend;
 class Window;
@@ -18,7 +19,7 @@ class WxCanvas : public wxPanel
 public:
     WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const wxPoint& position,
              const wxSize& size);
-    ~WxCanvas() override = default;
+    ~WxCanvas() override;
 
     // A new size: the screen copy starts over in the dialog face colour.
     void Resize(int width, int height);
@@ -39,6 +40,9 @@ private:
 
     WxBackend& backend;
     Window* window;
-    wxImage screen;
+    // The screen copy, in the toolkit's own pixel format, so a paint is one copy by Cairo.
+    cairo_surface_t* screen = nullptr;
+    int screenWidth = 0;
+    int screenHeight = 0;
     bool unpainted = false;
 };

@@ -144,6 +144,8 @@ bool WxWindowPeer::CreateDialog(const DialogTemplate& dialogTemplate, wxWindow* 
         top =
             new wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, FIXED_FRAME);
     }
+    // The canvas covers the whole client area: the window itself never needs erasing.
+    top->SetBackgroundStyle(wxBG_STYLE_PAINT);
     BuildClient(dialogTemplate, top, wxSize(0, 0));
     top->SetClientSize(clientWidth, clientHeight);
     // Dialogs open centred on their owner (or the screen); a window that wants another place

@@ -1,20 +1,34 @@
+#include "AllocationHook.h"
 #include "GuiHarness.h"
+#include "StartupMeasure.h"
+#include "TempWorkingDir.h"
 #include "TestWindow.h"
 
+#include "app/MainDialog.h"
+#include "board/Board.h"
 #include "platform/ClientDC.h"
 #include "platform/Desktop.h"
 #include "platform/Sleep.h"
 #include "platform/wx/WxBackend.h"
+#include "settings/PlayingValues.h"
+
+#include <sys/resource.h>
+#include <valgrind/callgrind.h>
+#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <vector>
 
-// Figures of the real backend, printed, not tested: how long Sleep really pauses, and what it
-// costs to bring drawing to the screen. Run it under Xvfb (see tests/gui/run-under-xvfb.sh), best
-// from an optimised build.
+// Figures of the real backend, printed, not tested: how long Sleep really pauses and how often it
+// wakes meanwhile, what it costs to bring drawing to the screen, what one tick of the selected
+// piece's jiggle and one turn cost the whole program, and how long the program takes to show its
+// first frame. Run it through tests/gui/measure/measure-gui.sh (make measure-gui), best from an
+// optimised build.
 namespace {
 using Clock = std::chrono::steady_clock;
 
@@ -38,11 +52,30 @@ Figures Time(int count, const std::function<void(int)>& work)
     return Figures{total / count, worst};
 }
 
+// The CPU time the process has used, all threads, in milliseconds.
+double CpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
+           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
+}
+
+// How often the main thread has given up or lost the processor: each wake-up of a wait is one.
+long ContextSwitches()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw + usage.ru_nivcsw;
+}
+
 void SleepAccuracy(int count, unsigned nominal)
 {
+    const long switches = ContextSwitches();
     Figures f = Time(count, [&](int) { Sleep(nominal); });
-    std::printf("Sleep(%u) x %d: mean %.3f ms (%+.1f %%), worst %.3f ms\n", nominal, count, f.mean,
-                (f.mean - nominal) * 100.0 / nominal, f.worst);
+    const double wakeUps = static_cast<double>(ContextSwitches() - switches) / count;
+    std::printf("Sleep(%u) x %d: mean %.3f ms (%+.1f %%), worst %.3f ms, %.1f wake-ups each\n",
+                nominal, count, f.mean, (f.mean - nominal) * 100.0 / nominal, f.worst, wakeUps);
 }
 
 // Draws a changed area through a client context, then puts it on the screen as a Sleep does
@@ -60,31 +93,170 @@ void Presenting(TestWindow& window, const char* what, Rect area, int count)
     std::printf("present %s (%dx%d) x %d: mean %.3f ms, worst %.3f ms\n", what, area.Width(),
                 area.Height(), count, f.mean, f.worst);
 }
+
+void MeasureTestWindow()
+{
+    SetResourceTable(&testwin::TestResources());
+    TestWindow window;
+    window.Create();
+    Rect frame{0, 0, 650, 635};
+    AdjustWindowRect(frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, true);
+    OffsetRect(frame, 20 - frame.left, 20 - frame.top);
+    window.MoveWindow(frame);
+    gui::WaitShown(window);
+    gui::RunFor(200);
+
+    SleepAccuracy(200, 3);
+    SleepAccuracy(50, 25);
+    Presenting(window, "one cell", Rect{300, 300, 330, 330}, 200);
+    Presenting(window, "the whole window", Rect{0, 0, 650, 635}, 50);
+    window.DestroyWindow();
+    SetResourceTable(nullptr);
+}
+
+// The game's main window in a fresh working directory, on a board of the given size.
+class Game
+{
+public:
+    explicit Game(int size)
+    {
+        SetResourceTable(&testwin::TestResources());
+        PlayingValues values;
+        values.SetFactoryValues();
+        values.colsIndex = size - BOARD_SIZE_FIRST;
+        values.rowsIndex = size - BOARD_SIZE_FIRST;
+        values.WriteDefaultsFile();
+        main.Create();
+        gui::WaitShown(main);
+        gui::RunFor(200);
+    }
+    ~Game()
+    {
+        main.DestroyWindow();
+        SetResourceTable(nullptr);
+    }
+
+    int Cell(int row, int col) const
+    {
+        return main.controller.board.cells[col + row * BOARD_STRIDE];
+    }
+    void Click(int row, int col)
+    {
+        gui::ClickAt(gui::ClientToScreen(main, Point{col * CELL_SIZE + 15, row * CELL_SIZE + 15}));
+    }
+    // A piece with a free cell to its right; false when there is none.
+    bool FindMove(int& row, int& col) const
+    {
+        for (row = 0; row < main.settings.boardRows; ++row) {
+            for (col = 0; col + 1 < main.settings.boardCols; ++col) {
+                if (Cell(row, col) >= 0 && Cell(row, col + 1) == EMPTY_CELL) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    TempWorkingDir directory;
+    MainDialog main;
+};
+
+// One tick of the selected piece's jiggle on the real window, everything the process does in the
+// meantime included. Under callgrind (--collect-atstart=no) only this stretch is counted.
+void MeasureJiggle(int seconds, bool underCallgrind)
+{
+    Game game(20);
+    int row = 0;
+    int col = 0;
+    if (!game.FindMove(row, col)) {
+        std::printf("jiggle: no piece to select\n");
+        return;
+    }
+    game.Click(row, col);
+    gui::RunUntil([&] { return game.main.controller.state == STATE_SELECT_DESTINATION; });
+    // The mouse leaves the board, so only the timer works; under callgrind the start-up's last
+    // work takes longer to settle.
+    gui::Input().MouseMove(1, 1);
+    gui::RunFor(underCallgrind ? 2000 : 400);
+
+    const int angle = game.main.controller.painter.jiggleAngle;
+    const double cpu = CpuMs();
+    const long allocations = measure::Allocations();
+    CALLGRIND_TOGGLE_COLLECT;
+    gui::RunFor(seconds * 1000);
+    CALLGRIND_TOGGLE_COLLECT;
+    const long allocated = measure::Allocations() - allocations;
+    const double used = CpuMs() - cpu;
+    const int ticks = (game.main.controller.painter.jiggleAngle - angle + 360) % 360;
+    if (underCallgrind) {
+        std::printf("jiggle ticks counted: %d\n", ticks);
+        return;
+    }
+    std::printf("jiggle tick (20x20 board, %d ticks): %.3f ms CPU, %.0f allocations each\n", ticks,
+                used / std::max(ticks, 1), static_cast<double>(allocated) / std::max(ticks, 1));
+}
+
+// Turns in which pieces move one cell and new ones arrive, from the click on the piece until
+// the game waits for the next one.
+void MeasureTurns(int count)
+{
+    Game game(9);
+    std::vector<long> counts;
+    for (int turn = 0; turn < count; ++turn) {
+        int row = 0;
+        int col = 0;
+        if (!game.FindMove(row, col)) {
+            break;
+        }
+        const int pieces = BOARD_CELLS - game.main.controller.board.emptyCount;
+        const long allocations = measure::Allocations();
+        game.Click(row, col);
+        gui::RunUntil([&] { return game.main.controller.state == STATE_SELECT_DESTINATION; });
+        game.Click(row, col + 1);
+        gui::RunUntil([&] { return game.main.controller.state != STATE_SELECT_DESTINATION; });
+        gui::RunUntil([&] { return game.main.controller.state == STATE_SELECT_PIECE; }, 5000);
+        gui::RunFor(100);
+        // Only turns in which pieces arrived and nothing cleared count.
+        if (BOARD_CELLS - game.main.controller.board.emptyCount > pieces) {
+            counts.push_back(measure::Allocations() - allocations);
+        }
+    }
+    if (counts.empty()) {
+        std::printf("turns: none with arrivals\n");
+        return;
+    }
+    std::sort(counts.begin(), counts.end());
+    long total = 0;
+    for (long n : counts) {
+        total += n;
+    }
+    std::printf(
+        "turn with arrivals (9x9 board, %zu turns): %ld allocations on average, %ld to %ld\n",
+        counts.size(), total / static_cast<long>(counts.size()), counts.front(), counts.back());
+}
+
 } // namespace
 
-int main(int /*argc*/, char** argv)
+// Without arguments: the in-process figures. --jiggle: only the jiggle stretch, for callgrind.
+// --startup PROGRAM [SIZE]: start-up and peak memory of the program.
+int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::strcmp(argv[1], "--startup") == 0) {
+        return measure::MeasureStartup(argv[2], argc >= 4 ? std::atoi(argv[3]) : 9);
+    }
+    const bool jiggleOnly = argc >= 2 && std::strcmp(argv[1], "--jiggle") == 0;
     if (!gui::StartWx(argv[0])) {
         return gui::SKIPPED;
     }
     {
         WxBackend backend;
-        SetResourceTable(&testwin::TestResources());
-        TestWindow window;
-        window.Create();
-        Rect frame{0, 0, 650, 635};
-        AdjustWindowRect(frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, true);
-        OffsetRect(frame, 20 - frame.left, 20 - frame.top);
-        window.MoveWindow(frame);
-        gui::WaitShown(window);
-        gui::RunFor(200);
-
-        SleepAccuracy(200, 3);
-        SleepAccuracy(50, 25);
-        Presenting(window, "one cell", Rect{300, 300, 330, 330}, 200);
-        Presenting(window, "the whole window", Rect{0, 0, 650, 635}, 50);
-        window.DestroyWindow();
-        SetResourceTable(nullptr);
+        if (jiggleOnly) {
+            MeasureJiggle(5, true);
+        } else {
+            MeasureTestWindow();
+            MeasureJiggle(3, false);
+            MeasureTurns(8);
+        }
     }
     gui::StopWx();
     return 0;

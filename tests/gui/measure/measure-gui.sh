@@ -1,0 +1,90 @@
+#!/bin/sh
+# The real window's figures (make measure-gui), each on an X server of its own: the in-process
+# figures, the instructions of one jiggle tick counted by callgrind, and the start-up to the first
+# painted frame with the peak memory, on freshly started servers (cold) and once more on the same
+# server (warm). Usage: measure-gui.sh BUILD_DIR (an optimised build with tobrix_gui_measure).
+set -u
+build="${1:-build-measure}"
+build=$(cd "$build" 2>/dev/null && pwd)
+measure="$build/tests/gui/tobrix_gui_measure"
+program="$build/tobrix"
+for file in "$measure" "$program"; do
+    if [ ! -x "$file" ]; then
+        echo "$file: no such program (build it first)" >&2
+        exit 1
+    fi
+done
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIPPED: Xvfb is not installed" >&2
+    exit 77
+fi
+work=$(mktemp -d "${TMPDIR:-/tmp}/tobrix-measure.XXXXXX")
+server=""
+trap 'stop_server; rm -rf "$work"' EXIT INT TERM
+
+# A fresh X server on a free display; DISPLAY names it afterwards.
+start_server() {
+    n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    tries=0
+    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $tries -lt 100 ]; do
+        sleep 0.05
+        tries=$((tries + 1))
+    done
+    export DISPLAY=":$n"
+}
+
+stop_server() {
+    if [ -n "$server" ]; then
+        kill "$server" 2>/dev/null
+        wait "$server" 2>/dev/null
+        server=""
+    fi
+}
+
+# Controls that animate or blink would add work that is not the game's.
+mkdir -p "$work/config/gtk-3.0"
+printf '[Settings]\ngtk-enable-animations=false\ngtk-cursor-blink=false\n' \
+    >"$work/config/gtk-3.0/settings.ini"
+
+echo "== On the real window (Release, under Xvfb)"
+start_server
+XDG_CONFIG_HOME="$work/config" "$measure"
+stop_server
+
+if command -v valgrind >/dev/null 2>&1; then
+    echo "== Instructions per jiggle tick (callgrind counts instructions, whatever else loads the machine)"
+    start_server
+    XDG_CONFIG_HOME="$work/config" valgrind --tool=callgrind --collect-atstart=no \
+        --callgrind-out-file="$work/callgrind.out" "$measure" --jiggle >"$work/jiggle.log" 2>&1
+    stop_server
+    ticks=$(sed -n 's/^jiggle ticks counted: //p' "$work/jiggle.log")
+    total=$(sed -n 's/^\(summary\|totals\): *//p' "$work/callgrind.out" | head -n 1)
+    if [ -n "$ticks" ] && [ -n "$total" ] && [ "$ticks" -gt 0 ]; then
+        echo "jiggle tick (20x20 board, $ticks ticks under callgrind): $((total / ticks)) instructions each"
+    else
+        echo "jiggle tick under callgrind: no figure (see $work/jiggle.log)"
+        cat "$work/jiggle.log"
+    fi
+fi
+
+echo "== Start-up to the first painted frame and peak memory (a fresh X server each, then warm)"
+for run in 1 2 3; do
+    start_server
+    env -u GDK_GL "$measure" --startup "$program" 9 | sed 's/^/cold: /'
+    env -u GDK_GL "$measure" --startup "$program" 9 | sed 's/^/warm: /'
+    stop_server
+done
+for run in 1 2; do
+    start_server
+    env -u GDK_GL "$measure" --startup "$program" 20 | sed 's/^/cold: /'
+    stop_server
+done
+echo "-- for comparison: GDK_GL set (empty), so the program leaves the toolkit's GL as it is"
+start_server
+GDK_GL= "$measure" --startup "$program" 9 | sed 's/^/cold: /'
+stop_server
