@@ -15,10 +15,6 @@
 #include <wx/menu.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
-// The generic box needs the toolkit's own message box declarations first.
-#include <wx/msgdlg.h>
-
-#include <wx/generic/msgdlgg.h>
 
 #include <functional>
 #include <initializer_list>
@@ -323,13 +319,10 @@ TEST_F(GameEndToEndTest, AGameIsPlayedWithRealClicksToItsEnd)
     Arrange({"0123.0123", "123012301", "230123012", "301230123", "012301230", "123012301",
              "230123012", "301230123", "01230123."});
     std::string table;
-    Answer(MessageBoxShown(),
-           {Screenshot("e2e_high_scores_at_game_end"), [&](wxTopLevelWindow* box) {
-                if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
-                    table = message->GetMessage().ToStdString();
-                }
-                gui::KeyLater(KEY_RETURN);
-            }});
+    Answer(MessageBoxShown(), {Screenshot("e2e_high_scores_at_game_end"), [&](wxTopLevelWindow*) {
+                                   table = WxMessageBox::CurrentText();
+                                   gui::KeyLater(KEY_RETURN);
+                               }});
     gui::ClickAt(ToolCentre(TOOL_DRAW_NEXT));
     ASSERT_TRUE(WaitState(STATE_GAME_END));
     ASSERT_TRUE(gui::RunUntil([&] { return !WxMessageBox::Current(); }, 10000));
@@ -371,6 +364,11 @@ TEST_F(GameEndToEndTest, EveryDialogAndMessageBoxOpensFromTheMenu)
     ChooseMenu('G', ID_GAME_CLEAR_HIGH_SCORES);
     EXPECT_TRUE(gone(MessageBoxShown()));
     EXPECT_EQ(caption, "Clear High Scores");
+    EXPECT_EQ(main.controller.highScores.scores[0], 40);
+    // Enter answers No: it never wipes the table by accident.
+    Answer(MessageBoxShown(), {Key(KEY_RETURN)});
+    ChooseMenu('G', ID_GAME_CLEAR_HIGH_SCORES);
+    EXPECT_TRUE(gone(MessageBoxShown()));
     EXPECT_EQ(main.controller.highScores.scores[0], 40);
 
     // Game > Players: a player typed in with two leading blanks, created, and chosen.
