@@ -75,8 +75,6 @@ bool MainDialog::OnInitDialog()
 
     cellSize = CELL_SIZE;
     cellFrame.cellSize = CELL_SIZE;
-    hoverCol = 0;
-    hoverRow = 0;
 
     for (int tool = 0; tool < TOOL_COUNT; ++tool) {
         const ToolSetup& setup = toolSetups[tool];
@@ -90,6 +88,9 @@ bool MainDialog::OnInitDialog()
     banner.LoadStateBitmap(IDB_BANNER, HOT_NORMAL);
 
     Layout();
+    // The first game starts as if the corner cell were lit, though none is drawn so.
+    hoverCol = 0;
+    hoverRow = 0;
     return true;
 }
 

@@ -62,6 +62,9 @@ public:
     void OnRButtonUp(unsigned flags, Point point) override;
     void OnTimer(unsigned id) override;
     void SetToolEnabled(bool enable, int tool);
+    // Enables the undo and delete tools, each button with its menu item, exactly when their
+    // commands can act; every command that may change what they can do ends with it.
+    void UpdateTools();
 
     // The menu commands.
     void OnNewGame();

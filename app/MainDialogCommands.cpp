@@ -9,21 +9,20 @@ void MainDialog::OnNewGame()
 {
     controller.EndGame();
     controller.NewGame();
-    SetToolEnabled(controller.IsUndoAvailable(), TOOL_UNDO);
-    SetToolEnabled(controller.IsDeleteAvailable(), TOOL_DELETE);
+    UpdateTools();
 }
 
 void MainDialog::OnDrawNext()
 {
     ShowState(controller.AddPieces(1, 0));
+    UpdateTools();
 }
 
 void MainDialog::OnUndo()
 {
     statusLine.SetWindowText("Undoing...");
     controller.Undo();
-    SetToolEnabled(controller.IsUndoAvailable(), TOOL_UNDO);
-    SetToolEnabled(controller.IsDeleteAvailable(), TOOL_DELETE);
+    UpdateTools();
     ShowState(controller.state);
 }
 
@@ -34,6 +33,8 @@ void MainDialog::OnToggleDeleting()
     } else {
         controller.EnterDeleteMode();
     }
+    ShowState(controller.state);
+    UpdateTools();
 }
 
 void MainDialog::OnPlayers()
@@ -50,6 +51,7 @@ void MainDialog::OnPlayers()
     controller.EndGame();
     controller.NewGame();
     controller.SetPlayerName(name);
+    UpdateTools();
     SetWindowText(("Tobrix++  PLAYING : " + name).c_str());
 }
 
@@ -71,7 +73,9 @@ void MainDialog::OnPreferences()
 
 void MainDialog::OnClearHighScores()
 {
-    if (MessageBox("Are you sure?", "Clear High Scores", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    // No is the default, so that Enter never wipes the table by accident.
+    if (MessageBox("Are you sure?", "Clear High Scores",
+                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         controller.ClearHighScores();
     }
 }

@@ -30,6 +30,9 @@ void MainDialog::Layout()
         toolButtons[tool].Place(2 + 30 * tool, cellSize * rows + 5, TOOL_SIZE, TOOL_SIZE);
     }
     toolButtons[TOOL_DELETE].SetEnabled(false);
+    // The window is drawn anew with every cell sunken, maybe elsewhere and at another size.
+    hoverCol = -1;
+    hoverRow = -1;
 
     const Rect desktop = GetDesktopRect();
     Rect window{0, 0, cellSize * cols + 50, cellSize * rows + 35};
@@ -56,7 +59,7 @@ void MainDialog::Layout()
                           (cb - 9) - statusTop, true);
 
     controller.NewGame();
-    SetToolEnabled(controller.IsUndoAvailable(), TOOL_UNDO);
+    UpdateTools();
 }
 
 void MainDialog::OnPaint()

@@ -38,6 +38,22 @@ void MainDialog::OnMouseMove(unsigned /*flags*/, Point point)
         }
         hoverCol = -1;
         hoverRow = -1;
+        // A button or the panel that was lit goes back to its normal look, and its tip makes
+        // way for the state.
+        bool unlit = false;
+        for (ToolButton& button : toolButtons) {
+            if (button.HitTest(point)) {
+                button.Draw(dc, false);
+                unlit = true;
+            }
+        }
+        if (colorPanel.HitTest(point)) {
+            dc.Draw3dRect(colorPanel.rect, BLACK, WHITE);
+            unlit = true;
+        }
+        if (unlit) {
+            ShowState(controller.state);
+        }
         ReleaseCapture();
         return;
     }
@@ -110,8 +126,7 @@ void MainDialog::OnLButtonDown(unsigned /*flags*/, Point point)
         if (PtInRect(boardArea.rect, point)) {
             ShowState(controller.OnCellClick(row, col));
         }
-        SetToolEnabled(controller.IsUndoAvailable(), TOOL_UNDO);
-        SetToolEnabled(controller.IsDeleteAvailable(), TOOL_DELETE);
+        UpdateTools();
     }
 
     cursor = Cursor::Load(controller.state == STATE_DELETING ? IDCUR_DELETE : IDCUR_SELECT);
@@ -148,4 +163,10 @@ void MainDialog::SetToolEnabled(bool enable, int tool)
     if (item != 0 && game) {
         game->EnableMenuItem(item, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
     }
+}
+
+void MainDialog::UpdateTools()
+{
+    SetToolEnabled(controller.IsUndoAvailable() != 0, TOOL_UNDO);
+    SetToolEnabled(controller.IsDeleteAvailable() != 0, TOOL_DELETE);
 }

@@ -75,7 +75,7 @@ void GameController::NewGame()
 void GameController::EndGame()
 {
     if (state == STATE_SELECT_DESTINATION) {
-        KillSelectionTimer();
+        EndSelection();
     }
     if (scoreDisplay.value != offeredScore) {
         offeredScore = scoreDisplay.value;
@@ -212,11 +212,8 @@ void GameController::SelectPiece(int row, int col)
 void GameController::SelectDestination(int row, int col)
 {
     if (row == selRow && col == selCol) {
-        ClientDC dc(mainWnd);
-        painter.color = PieceColor(CellColor(selRow, selCol));
-        painter.DrawPiece(dc, selRow, selCol, false);
         state = STATE_SELECT_PIECE;
-        KillSelectionTimer();
+        EndSelection();
         return;
     }
     if (!board.IsEmptyCell(row, col)) {
@@ -330,5 +327,16 @@ void GameController::KillSelectionTimer()
 {
     if (mainWnd) {
         mainWnd->KillTimer(SELECTION_TIMER_ID);
+    }
+}
+
+void GameController::EndSelection()
+{
+    KillSelectionTimer();
+    const int colour = CellColor(selRow, selCol);
+    if (colour >= 0) {
+        ClientDC dc(mainWnd);
+        painter.color = PieceColor(colour);
+        painter.DrawPiece(dc, selRow, selCol, false);
     }
 }

@@ -62,7 +62,9 @@ public:
     void LeaveDeleteMode();
     void Paint(DeviceContext& dc);
     int IsUndoAvailable() const { return undoAvailable; }
-    int IsDeleteAvailable() const { return deleteAvailable; }
+    // Whether Toggle deleting can act: leave delete mode, or enter it with piled credits and a
+    // piece to delete.
+    int IsDeleteAvailable() const;
     void SetPlayerName(const std::string& name);
     void ShowHighScores();
     void ClearHighScores();
@@ -114,6 +116,8 @@ public:
 private:
     int CellColor(int row, int col) const { return board.cells[col + row * BOARD_STRIDE]; }
     void KillSelectionTimer();
+    // The selection ends: the timer stops and the piece, if still there, comes to rest centred.
+    void EndSelection();
     // Shrinks the pieces to nothing and leaves the cells empty; without colours every cell keeps
     // the painter's colour.
     void FadeOut(DeviceContext& dc, const CellPos* cells, int count, const int* colours);

@@ -27,14 +27,23 @@ void GameController::ScoreMove(DeviceContext& dc, int n)
 
 void GameController::EnterDeleteMode()
 {
-    // In "Immediately" mode only the reward itself switches delete mode on.
-    if (deleteCredits <= 0 || !settings.rewardPile) {
+    // In "Immediately" mode only the reward itself switches delete mode on; on an empty board
+    // there is nothing to delete, as when deleting the last piece ends the mode.
+    if (deleteCredits <= 0 || !settings.rewardPile || board.IsBoardEmpty()) {
         return;
     }
     if (state == STATE_SELECT_DESTINATION) {
-        KillSelectionTimer();
+        EndSelection();
     }
     state = STATE_DELETING;
+}
+
+int GameController::IsDeleteAvailable() const
+{
+    if (state == STATE_DELETING) {
+        return 1;
+    }
+    return deleteCredits > 0 && settings.rewardPile && !board.IsBoardEmpty() ? 1 : 0;
 }
 
 void GameController::LeaveDeleteMode()

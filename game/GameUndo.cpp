@@ -12,7 +12,7 @@ void GameController::Undo()
         return;
     }
     if (state == STATE_SELECT_DESTINATION) {
-        KillSelectionTimer();
+        EndSelection();
     }
     ClientDC dc(mainWnd);
     const int added = settings.addedPieces;

@@ -317,3 +317,16 @@ int Control::GetLimitText() const
     ControlPeer* peer = Peer();
     return peer ? peer->GetLimitText() : 0;
 }
+
+size_t FitUtf8(const std::string& text, size_t limit)
+{
+    if (text.size() <= limit) {
+        return text.size();
+    }
+    // Back off the continuation bytes of a character cut at the limit.
+    size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return cut;
+}

@@ -64,7 +64,8 @@ public:
     void SetPos(int position);
     int GetPos() const;
 
-    // Edit boxes: the most characters the player may type (0: no limit).
+    // Edit boxes: the most bytes of UTF-8 text the player may type (0: no limit), as the game's
+    // files count them; a character that would not fit whole is refused.
     void LimitText(int limit);
     int GetLimitText() const;
 
@@ -83,3 +84,6 @@ private:
 // Case-blind ordering of ASCII texts, as the sorted lists use it.
 int CompareNoCase(const char* a, const char* b);
 bool StartsWithNoCase(const char* text, const char* prefix);
+// The length of the longest start of a UTF-8 text that fits in limit bytes without splitting a
+// character.
+size_t FitUtf8(const std::string& text, size_t limit);

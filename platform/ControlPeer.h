@@ -43,7 +43,7 @@ public:
     virtual void SetPos(int position) = 0;
     virtual int GetPos() const = 0;
 
-    // Edit boxes: the most characters the player may type; 0 for no limit.
+    // Edit boxes: the most bytes of UTF-8 text the player may type; 0 for no limit.
     virtual void SetLimitText(int limit) = 0;
     virtual int GetLimitText() const = 0;
 

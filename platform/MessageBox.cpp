@@ -10,23 +10,26 @@ std::string& AppTitle()
     static std::string title = "TOBRIX++";
     return title;
 }
+} // namespace
 
-int FirstButton(unsigned type)
+int DefaultButton(unsigned type)
 {
+    const bool second = (type & MB_DEFBUTTON_MASK) == MB_DEFBUTTON2;
     switch (type & MB_BUTTONS_MASK) {
     case MB_YESNO:
-        return IDYES;
+        return second ? IDNO : IDYES;
+    case MB_OKCANCEL:
+        return second ? IDCANCEL : IDOK;
     default:
         return IDOK;
     }
 }
-} // namespace
 
 int MessageBox(Window* owner, const char* text, const char* caption, unsigned type)
 {
     Backend* backend = GetBackend();
     if (!backend) {
-        return FirstButton(type);
+        return DefaultButton(type);
     }
     return backend->MessageBox(owner, text ? text : "", caption ? caption : "", type);
 }

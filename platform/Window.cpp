@@ -237,8 +237,8 @@ void Window::ApplyControlInput(const Message& message)
         if (control->GetKind() == CONTROL_EDIT) {
             std::string text = message.text;
             int limit = control->GetLimitText();
-            if (limit > 0 && static_cast<int>(text.size()) > limit) {
-                text.resize(limit);
+            if (limit > 0) {
+                text.resize(FitUtf8(text, static_cast<size_t>(limit)));
             }
             control->SetWindowText(text.c_str());
             OnCommand(id, EN_CHANGE);

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <functional>
 #include <vector>
 
 // The animations on the virtual clock: which frame is on the screen at each pause, and how long
@@ -225,4 +226,44 @@ TEST_F(GameAnimationTest, TheJiggleKeepsItsPeriodWhateverTheSpeeds)
     EXPECT_EQ(game.painter.jiggleAngle, 0);
     headless.AdvanceClock(1);
     EXPECT_EQ(game.painter.jiggleAngle, 1);
+}
+
+TEST_F(GameAnimationTest, ASelectedPieceComesToRestWhenItsSelectionEnds)
+{
+    struct Case
+    {
+        const char* how;
+        int filledRows;
+        std::function<void()> end;
+    };
+    const Case cases[] = {
+        {"Undo", 5, [&] { game.Undo(); }},
+        {"delete mode", 5,
+         [&] {
+             game.deleteCredits = 1;
+             game.EnterDeleteMode();
+         }},
+        // Two free cells cannot take three pieces.
+        {"the end of the game", 6, [&] { game.AddPieces(1, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Start(MakeSettings(7, 6, 3, 5, 6));
+        ArrangePattern(c.filledRows);
+        if (c.filledRows == 5) {
+            InjectArrivals({{5, 1}, {5, 2}, {5, 3}}, {0, 1, 2}, {4, 0}, {5, 0});
+            ASSERT_EQ(Move(4, 0, 5, 0), STATE_SELECT_PIECE);
+        } else {
+            const CellPos freed[] = {{5, 5}, {5, 6}};
+            game.board.RemovePieces(2, freed);
+            window.Invalidate(true);
+            headless.Pump();
+        }
+        game.OnCellClick(0, 0);
+        headless.AdvanceClock(3 * SELECTION_TIMER_PERIOD);
+        ASSERT_EQ(game.painter.jiggleAngle, 3);
+        c.end();
+        EXPECT_NE(game.state, STATE_SELECT_DESTINATION);
+        ExpectScreenMatchesPaint();
+    }
 }

@@ -62,6 +62,9 @@ TEST_F(GameRewardTest, PiledCreditsAreSpentInDeleteModeAndTheLastPieceEndsIt)
     EXPECT_EQ(game.deleteCredits, 2);
     EXPECT_EQ(game.IsDeleteAvailable(), 0);
     EXPECT_TRUE(game.board.IsBoardEmpty());
+    // Nor can the mode come back while there is nothing to delete.
+    game.EnterDeleteMode();
+    EXPECT_EQ(game.state, STATE_SELECT_PIECE);
     EXPECT_EQ(game.scoreDisplay.value, 14); // deletions score nothing
     ExpectScreenMatchesPaint();
 }
@@ -72,10 +75,11 @@ TEST_F(GameRewardTest, ImmediatelySwitchesDeleteModeOnAndReplacesLeftoverCredits
     Arrange({"000.000", "...0...", "1......", "......2", "...3...", "......."});
     EXPECT_EQ(Move(1, 3, 0, 3), STATE_DELETING);
     EXPECT_EQ(game.deleteCredits, 2);
-    EXPECT_EQ(game.IsDeleteAvailable(), 0);
-    // Delete mode cannot be entered by hand in this mode.
+    // The delete tool can leave the mode, but not enter it again by hand in this mode.
+    EXPECT_EQ(game.IsDeleteAvailable(), 1);
     game.LeaveDeleteMode();
     EXPECT_EQ(game.state, STATE_SELECT_PIECE);
+    EXPECT_EQ(game.IsDeleteAvailable(), 0);
     game.EnterDeleteMode();
     EXPECT_EQ(game.state, STATE_SELECT_PIECE);
 

@@ -98,7 +98,8 @@ TEST_F(GameUndoTest, DeletionsComeBackWithTheirCreditsButTheRewardStays)
     Position expected = before;
     expected.deleteCredits = 2;
     EXPECT_EQ(TakePosition(game), expected);
-    EXPECT_EQ(game.IsDeleteAvailable(), 0); // Undo leaves the tool as it was
+    // The credits given back can be spent: the delete tool is offered again.
+    EXPECT_EQ(game.IsDeleteAvailable(), 1);
     ExpectScreenMatchesPaint();
 }
 

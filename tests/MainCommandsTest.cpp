@@ -124,10 +124,10 @@ TEST_F(MainCommandsTest, DrawNextAddsPiecesAndShowsTheState)
     window.statusLine.SetWindowText("");
     EXPECT_TRUE(headless.ChooseMenuItem(window, ID_GAME_DRAW_NEXT));
     EXPECT_EQ(window.controller.board.emptyCount, 81 - 2 - 6);
-    // A selection survives the command, and the tools keep their looks until a click.
+    // A selection survives the command; the move before it can no longer be undone.
     EXPECT_EQ(Status(), "Select destination");
     EXPECT_EQ(window.controller.IsUndoAvailable(), 0);
-    EXPECT_FALSE(Grayed(ID_GAME_UNDO));
+    EXPECT_TRUE(Grayed(ID_GAME_UNDO));
 }
 
 TEST_F(MainCommandsTest, UndoShowsUndoingWhileItPlaysAndThenTheState)
@@ -166,10 +166,38 @@ TEST_F(MainCommandsTest, ToggleDeletingSwitchesTheModeWithoutTouchingTheCursor)
     ASSERT_EQ(window.controller.deleteCredits, 1);
     EXPECT_TRUE(headless.ChooseMenuItem(window, ID_GAME_TOGGLE_DELETING));
     EXPECT_EQ(window.controller.state, STATE_DELETING);
+    EXPECT_EQ(Status(), "Delete piece (1)");
     EXPECT_EQ(Peer()->cursor->GetId(), IDCUR_SELECT);
     EXPECT_TRUE(headless.ChooseMenuItem(window, ID_GAME_TOGGLE_DELETING));
     EXPECT_EQ(window.controller.state, STATE_SELECT_PIECE);
+    EXPECT_EQ(Status(), "Select piece");
     EXPECT_EQ(window.controller.deleteCredits, 1);
+}
+
+// Each tool button and its menu item agree after every command, enabled exactly when the
+// command can act.
+TEST_F(MainCommandsTest, ToolsAndTheirMenuItemsFollowWhatTheirCommandsCanDo)
+{
+    Open();
+    const auto expectTools = [&](const char* after, bool undo, bool erase) {
+        SCOPED_TRACE(after);
+        EXPECT_EQ(Grayed(ID_GAME_UNDO), !undo);
+        EXPECT_EQ(window.toolButtons[TOOL_UNDO].state == HOT_DISABLED, !undo);
+        EXPECT_EQ(Grayed(ID_GAME_TOGGLE_DELETING), !erase);
+        EXPECT_EQ(window.toolButtons[TOOL_DELETE].state == HOT_DISABLED, !erase);
+    };
+    PlainMove();
+    headless.ChooseMenuItem(window, ID_GAME_DRAW_NEXT);
+    expectTools("Draw next", false, false);
+    EarnOneCredit();
+    headless.ChooseMenuItem(window, ID_GAME_TOGGLE_DELETING);
+    ClickCell(1, 0);
+    expectTools("the last credit spent", true, false);
+    headless.ChooseMenuItem(window, ID_GAME_UNDO);
+    expectTools("Undo gave the credit back", false, true);
+    headless.ScriptDialog([](DialogSession& session) { session.Ok(); });
+    headless.ChooseMenuItem(window, ID_GAME_PREFERENCES);
+    expectTools("Preferences", false, false);
 }
 
 TEST_F(MainCommandsTest, HighScoresShowsTheTableAndClearingAsksFirst)
@@ -190,7 +218,7 @@ TEST_F(MainCommandsTest, HighScoresShowsTheTableAndClearingAsksFirst)
     const auto& question = headless.MessageBoxes()[1];
     EXPECT_EQ(question.text, "Are you sure?");
     EXPECT_EQ(question.caption, "Clear High Scores");
-    EXPECT_EQ(question.type, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(question.type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
     EXPECT_EQ(question.owner, &window);
     EXPECT_EQ(window.controller.highScores.scores[0], 50);
     EXPECT_EQ(ReadFileBytes(HIGH_SCORES_FILE), kept);

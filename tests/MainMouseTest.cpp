@@ -96,6 +96,37 @@ TEST_F(MainMouseTest, LeavingTheBoardOrTheWindowLowersTheCellAndLeavingReleasesT
     EXPECT_EQ(GetCapture(), &window);
     EXPECT_TRUE(HasFrame(Buffer(), CellFrameRect(0, 0), WHITE, BLACK));
     EXPECT_EQ(Status(), "Select piece");
+
+    // Leaving straight from a lit button or the panel puts it back to its normal look.
+    for (const HotArea* item : {static_cast<const HotArea*>(&window.toolButtons[TOOL_DRAW_NEXT]),
+                                static_cast<const HotArea*>(&window.colorPanel)}) {
+        MoveTo(Centre(item->rect));
+        ASSERT_EQ(item->state, HOT_HOVERED);
+        MoveTo(Point{window.clientRect.right + 10, item->rect.top});
+        EXPECT_EQ(item->state, HOT_NORMAL);
+        EXPECT_EQ(Status(), "Select piece");
+    }
+    EXPECT_TRUE(ShowsBitmap(Buffer(), window.toolButtons[TOOL_DRAW_NEXT].rect, IDB_DRAW_NEXT));
+    EXPECT_TRUE(HasFrame(Buffer(), window.colorPanel.rect, BLACK, WHITE));
+}
+
+TEST_F(MainMouseTest, AfterTheBoardShrinksTheNextMoveDrawsOnlyTheNewCell)
+{
+    Open();
+    MoveTo(CellPoint(6, 6));
+    headless.ScriptDialog([](DialogSession& session) {
+        session.Select(IDC_COLS, 0);
+        session.Select(IDC_ROWS, 0);
+        session.Ok();
+    });
+    headless.ChooseMenuItem(window, ID_GAME_PREFERENCES);
+    headless.Pump();
+    ASSERT_EQ(window.settings.boardCols, 5);
+    const PixelImage before = Buffer();
+    MoveTo(CellPoint(1, 1));
+    Rect box;
+    Changed(before, Buffer(), &box);
+    EXPECT_EQ(box, CellFrameRect(1, 1));
 }
 
 TEST_F(MainMouseTest, ToolButtonsLightUpWithTheirTipsOnlyWhileEnabled)
@@ -233,13 +264,13 @@ TEST_F(MainMouseTest, TheDeleteToolAndCursorFollowTheDeletingState)
     EXPECT_FALSE(Grayed(ID_GAME_TOGGLE_DELETING));
     EXPECT_TRUE(ShowsBitmap(Buffer(), window.toolButtons[TOOL_DELETE].rect, IDB_DELETE));
 
-    // The delete button switches the mode on: the cursor changes at once, the text does not.
+    // The delete button switches the mode on: the cursor and the text change at once.
     window.statusLine.SetWindowText("");
     Click(Centre(window.toolButtons[TOOL_DELETE].rect));
     EXPECT_EQ(window.controller.state, STATE_DELETING);
     ASSERT_NE(Peer()->cursor, nullptr);
     EXPECT_EQ(Peer()->cursor->GetId(), IDCUR_DELETE);
-    EXPECT_EQ(Status(), "");
+    EXPECT_EQ(Status(), "Delete piece (1)");
     MoveTo(CellPoint(5, 5));
     EXPECT_EQ(Status(), "Delete piece (1)");
     // Leaving and coming back keeps the delete cursor.

@@ -283,6 +283,9 @@ TEST_F(PlayersDialogTest, EveryNameFitsItsFieldAndCanBeDeletedAgain)
         // Typing stops at 20 characters.
         Create(s, "Abcdefghijklmnopqrstuvwxyz");
         EXPECT_EQ(Selected(s), "Abcdefghijklmnopqrst");
+        // The box counts bytes: a character that does not fit whole is refused.
+        s.Type(IDC_NEW_NAME, "abcdefghijklmnopqrs\xC3\xA9");
+        EXPECT_EQ(s.Item(IDC_NEW_NAME)->GetWindowText(), "abcdefghijklmnopqrs");
         // Twelve two-byte characters fit a 20-character box but not the 20-byte field: the list
         // shows the name as stored, so Delete finds it.
         s.Item(IDC_NEW_NAME)

@@ -182,8 +182,7 @@ Window* HeadlessBackend::InnermostModal() const
 
 int HeadlessBackend::MessageBox(Window* owner, const char* text, const char* caption, unsigned type)
 {
-    MessageBoxRecord record{owner, text, caption, type,
-                            (type & MB_BUTTONS_MASK) == MB_YESNO ? IDYES : IDOK};
+    MessageBoxRecord record{owner, text, caption, type, DefaultButton(type)};
     if (!answers.empty()) {
         record.answer = answers.front();
         answers.pop_front();

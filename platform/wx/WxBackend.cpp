@@ -15,6 +15,7 @@
 #include <wx/evtloop.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include <glib.h>
 
@@ -84,6 +85,9 @@ WindowPeer* WxBackend::CreatePeer(Window& window, const DialogTemplate* dialogTe
         }
     }
     auto peer = std::make_unique<WxWindowPeer>(*this, window, kind);
+    if (kind != PEER_PAGE) {
+        peer->SetFocusBefore(wxWindow::FindFocus());
+    }
     if (!peer->Create(dialogTemplate, owner)) {
         return nullptr;
     }
@@ -139,6 +143,9 @@ int WxBackend::RunModal(Window& window)
     }
     int result = loops[index].result;
     loops.pop_back();
+    // The other windows are enabled again, but GTK forgot which control had the focus when it
+    // disabled them: without giving it back, keys (Escape) would reach no window at all.
+    RestoreFocus(peer->GetFocusBefore(), InnermostModal());
     // An outer loop that was ended meanwhile stops now that it is innermost again.
     if (!loops.empty() && loops.back().ended && loops.back().loop &&
         loops.back().loop->IsRunning()) {
@@ -180,7 +187,21 @@ int WxBackend::MessageBox(Window* owner, const char* text, const char* caption, 
         peer = Peer(*InnermostModal());
     }
     wxWindow* parent = peer ? peer->GetTopLevel() : nullptr;
-    return WxMessageBox::Show(parent, text, caption, type);
+    wxWeakRef<wxWindow> focus = wxWindow::FindFocus();
+    int answer = WxMessageBox::Show(parent, text, caption, type);
+    RestoreFocus(focus.get(), peer ? &peer->GetWindow() : nullptr);
+    return answer;
+}
+
+void WxBackend::RestoreFocus(wxWindow* focus, Window* front)
+{
+    if (focus && focus->IsShownOnScreen() && focus->IsEnabled()) {
+        focus->SetFocus();
+    } else if (WxWindowPeer* peer = front ? Peer(*front) : nullptr) {
+        if (WxCanvas* canvas = peer->GetCanvas()) {
+            canvas->SetFocus();
+        }
+    }
 }
 
 void WxBackend::StartTimer(Window& window, unsigned id, unsigned ms)

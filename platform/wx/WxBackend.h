@@ -10,6 +10,7 @@ class WxTimer;
 class WxWindowPeer;
 class wxGUIEventLoop;
 class wxTopLevelWindow;
+class wxWindow;
 
 // The backend of the real game, over wxWidgets on GTK. Constructing one installs it (and empties
 // the message queue); destroying it uninstalls it. It needs a running wxApp.
@@ -55,6 +56,9 @@ public:
     void MeasureFrame(wxTopLevelWindow& top, bool menu);
     // A sheet is going: its pages lose their clients with it.
     void OrphanPages(WxWindowPeer& sheetPeer);
+    // After a modal window: the focus goes back where it was, or to the client area of the
+    // window in front.
+    void RestoreFocus(wxWindow* focus, Window* front);
 
 private:
     struct Loop

@@ -1,6 +1,7 @@
 #include "platform/wx/WxControlPeer.h"
 
 #include "platform/Bitmap.h"
+#include "platform/Control.h"
 #include "platform/Resources.h"
 #include "platform/wx/WxImages.h"
 #include "platform/wx/WxSunkenStatic.h"
@@ -96,6 +97,7 @@ WxControlPeer::WxControlPeer(wxWindow* parent, const ControlTemplate& c, const R
     case CONTROL_EDIT:
         control = new wxTextCtrl(parent, wid, wxEmptyString, at, size,
                                  (style & WS_BORDER) ? 0L : static_cast<long>(wxBORDER_NONE));
+        control->Bind(wxEVT_TEXT, &WxControlPeer::OnEditText, this);
         break;
     }
     if (!(style & WS_VISIBLE)) {
@@ -140,6 +142,7 @@ void WxControlPeer::SetText(const char* newText)
     switch (kind) {
     case CONTROL_EDIT:
         static_cast<wxTextCtrl*>(control)->ChangeValue(label);
+        accepted = label;
         break;
     case CONTROL_STATIC:
         if (auto* plain = dynamic_cast<wxStaticText*>(control)) {
@@ -294,6 +297,33 @@ void WxControlPeer::SetLimitText(int limit)
     if (kind == CONTROL_EDIT) {
         static_cast<wxTextCtrl*>(control)->SetMaxLength(static_cast<unsigned long>(limit));
     }
+}
+
+void WxControlPeer::OnEditText(wxCommandEvent& event)
+{
+    auto* edit = static_cast<wxTextCtrl*>(control);
+    const wxString now = edit->GetValue();
+    const size_t limit = static_cast<size_t>(limitText);
+    if (limit > 0 && now.utf8_string().size() > limit) {
+        // The text kept at both ends stays; of what came between, as many whole characters as fit.
+        size_t head = 0;
+        while (head < accepted.length() && head < now.length() && accepted[head] == now[head]) {
+            ++head;
+        }
+        size_t tail = 0;
+        while (tail < accepted.length() - head && tail < now.length() - head &&
+               accepted[accepted.length() - 1 - tail] == now[now.length() - 1 - tail]) {
+            ++tail;
+        }
+        const std::string kept = (now.Left(head) + now.Right(tail)).utf8_string();
+        std::string inserted = now.Mid(head, now.length() - head - tail).utf8_string();
+        inserted.resize(FitUtf8(inserted, limit > kept.size() ? limit - kept.size() : 0));
+        const wxString fitted = wxString::FromUTF8(inserted);
+        edit->ChangeValue(now.Left(head) + fitted + now.Right(tail));
+        edit->SetInsertionPoint(static_cast<long>(head + fitted.length()));
+    }
+    accepted = edit->GetValue();
+    event.Skip();
 }
 
 void WxControlPeer::Move(const Rect& rect)

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <wx/string.h>
+
+class wxCommandEvent;
 class wxRadioButton;
 class wxWindow;
 
@@ -62,11 +65,16 @@ public:
     void GrowToFit();
 
 private:
+    // Keeps an edit box's text within its limit in bytes, which the toolkit counts in characters.
+    void OnEditText(wxCommandEvent& event);
+
     int id;
     ControlKind kind;
     unsigned style;
     std::string text;
     int limitText = 0;
+    // The edit box's text as last accepted.
+    wxString accepted;
     wxWindow* control = nullptr;
     wxRadioButton* groupNone = nullptr;
 };

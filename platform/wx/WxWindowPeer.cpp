@@ -9,6 +9,7 @@
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCanvas.h"
 #include "platform/wx/WxMenuBar.h"
+#include "platform/wx/WxTemplateLayout.h"
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
@@ -225,6 +226,14 @@ bool WxWindowPeer::CreatePage(const DialogTemplate& dialogTemplate, WxWindowPeer
     sheetPeer = owner;
     style = dialogTemplate.style;
     BuildClient(dialogTemplate, holder, wxSize(0, 0));
+    // A page that had to grow makes its sheet grow with it.
+    const wxSize least = holder->GetMinSize();
+    if (clientWidth > least.x || clientHeight > least.y) {
+        holder->SetMinSize(wxSize(std::max(clientWidth, least.x), std::max(clientHeight, least.y)));
+        if (auto* sheetDialog = dynamic_cast<wxPropertySheetDialog*>(owner->GetTopLevel())) {
+            sheetDialog->LayoutDialog();
+        }
+    }
     return true;
 }
 
@@ -245,6 +254,7 @@ void WxWindowPeer::BuildClient(const DialogTemplate& dialogTemplate, wxWindow* p
     // Group boxes go first so that the controls they frame lie above them; the controls keep the
     // template's order (which is the tab order).
     controls.resize(static_cast<size_t>(dialogTemplate.controlCount));
+    std::vector<Rect> planned(controls.size());
     std::vector<WxControlPeer*> radioGroup;
     auto closeGroup = [&] {
         // A hidden member of each radio group stands for "none checked".
@@ -267,21 +277,18 @@ void WxWindowPeer::BuildClient(const DialogTemplate& dialogTemplate, wxWindow* p
             if (c.kind == CONTROL_RADIOBUTTON && (c.style & WS_GROUP)) {
                 closeGroup();
             }
-            Rect rect = ToPixels(base, c.x, c.y, c.cx, c.cy);
-            controls[i] = std::make_unique<WxControlPeer>(canvas, c, rect);
-            controls[i]->GrowToFit();
+            planned[i] = ToPixels(base, c.x, c.y, c.cx, c.cy);
+            controls[i] = std::make_unique<WxControlPeer>(canvas, c, planned[i]);
             if (c.kind == CONTROL_RADIOBUTTON) {
                 radioGroup.push_back(controls[i].get());
             }
         }
     }
     closeGroup();
-    // The client holds every control, also one that had to grow.
-    for (auto& control : controls) {
-        wxRect r = control->GetWx()->GetRect();
-        width = std::max(width, r.GetRight() + 1);
-        height = std::max(height, r.GetBottom() + 1);
-    }
+    // The client holds every control, also one that had to grow or move.
+    const Rect needed = WxTemplateLayout::Apply(planned, controls);
+    width = std::max(width, needed.right);
+    height = std::max(height, needed.bottom);
     clientWidth = width;
     clientHeight = height;
     canvas->Resize(width, height);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <wx/font.h>
+#include <wx/weakref.h>
 
 class WxBackend;
 class WxCanvas;
@@ -69,6 +70,9 @@ public:
     // A page whose sheet goes first: the sheet takes the page's client with it.
     void Orphan();
     WxWindowPeer* GetSheetPeer() const { return sheetPeer; }
+    // The focus another window had when this one opened, to go back there when it closes.
+    void SetFocusBefore(wxWindow* focus) { focusBefore = focus; }
+    wxWindow* GetFocusBefore() const { return focusBefore.get(); }
 
 private:
     bool CreateDialog(const DialogTemplate& dialogTemplate, wxWindow* parent);
@@ -100,6 +104,7 @@ private:
     WxMenuBar menuBar;
     // Hands key presses to OnCharHook while the canvas holds the mouse (SetCapture).
     std::unique_ptr<wxEventFilter> keyFilter;
+    wxWeakRef<wxWindow> focusBefore;
     unsigned style = 0;
     bool hasMenu = false;
     int clientWidth = 0;

@@ -117,5 +117,13 @@ TEST_F(ControlsTest, ThePlayersClicksChangeTheControlsAndSendTheirCommands)
     gui::RunFor(50);
     window.UpdateData(true);
     EXPECT_EQ(window.text, "abcd");
+    // The limit counts bytes of UTF-8; a character that does not fit whole is refused.
+    window.GetDlgItem(IDC_EDIT)->LimitText(5);
+    window.GetDlgItem(IDC_EDIT)->SetWindowText("");
+    for (const char* typed : {"\xC3\xA9\xC3\xA9\xC3\xA9", "a", "\xC3\xA9"}) {
+        Wx<wxTextCtrl>(IDC_EDIT)->WriteText(wxString::FromUTF8(typed));
+    }
+    EXPECT_EQ(Wx<wxTextCtrl>(IDC_EDIT)->GetValue().utf8_string(), "\xC3\xA9\xC3\xA9"
+                                                                  "a");
     gui::SaveScreenshot(gui::ScreenRectOf(window), "gui_test_window_controls");
 }

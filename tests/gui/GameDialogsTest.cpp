@@ -61,6 +61,7 @@ TEST_F(GameDialogsTest, TheMainWindowHasItsMenuStatusLineIconAndCursor)
     EXPECT_EQ(gui::ControlOf(main, IDC_STATUS)->GetRect(), wxRect(92, 159, 58, 17));
     EXPECT_EQ(peer->GetTopLevel()->GetIcons().GetIconCount(), 2u);
     EXPECT_TRUE(peer->GetCanvas()->GetCursor().IsOk());
+    EXPECT_EQ(gui::LayoutFaults(main), Lines{});
     // The hidden OK and Cancel of the template stay hidden.
     EXPECT_FALSE(gui::ControlOf(main, IDOK)->IsShown());
     EXPECT_FALSE(gui::ControlOf(main, IDCANCEL)->IsShown());
@@ -74,6 +75,7 @@ TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
     ASSERT_TRUE(gui::WaitShown(about));
     gui::SaveScreenshot(gui::ScreenRectOf(about), "gui_about_box");
     EXPECT_EQ(gui::CutTexts(about), Lines{});
+    EXPECT_EQ(gui::LayoutFaults(about), Lines{});
     about.DestroyWindow();
 
     PlayersDialog players;
@@ -84,6 +86,7 @@ TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
     ASSERT_TRUE(gui::WaitShown(players));
     gui::SaveScreenshot(gui::ScreenRectOf(players), "gui_players_dialog");
     EXPECT_EQ(gui::CutTexts(players), Lines{});
+    EXPECT_EQ(gui::LayoutFaults(players), Lines{});
     EXPECT_EQ(players.GetDlgItem(IDC_PLAYER_LIST)->GetCount(), 2);
 }
 
@@ -110,6 +113,9 @@ TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
         settle = 0;
         gui::SaveScreenshot(gui::ScreenRectOf(top), names[step]);
         for (const std::string& line : gui::CutTexts(*sheet.GetActivePage())) {
+            cut.push_back(std::string(names[step]) + " " + line);
+        }
+        for (const std::string& line : gui::LayoutFaults(*sheet.GetActivePage())) {
             cut.push_back(std::string(names[step]) + " " + line);
         }
         if (++step == 3) {

@@ -15,10 +15,6 @@
 #include <wx/menu.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
-// The generic box needs the toolkit's own message box declarations first.
-#include <wx/msgdlg.h>
-
-#include <wx/generic/msgdlgg.h>
 
 #include <functional>
 #include <initializer_list>
@@ -323,13 +319,10 @@ TEST_F(GameEndToEndTest, AGameIsPlayedWithRealClicksToItsEnd)
     Arrange({"0123.0123", "123012301", "230123012", "301230123", "012301230", "123012301",
              "230123012", "301230123", "01230123."});
     std::string table;
-    Answer(MessageBoxShown(),
-           {Screenshot("e2e_high_scores_at_game_end"), [&](wxTopLevelWindow* box) {
-                if (auto* message = dynamic_cast<wxMessageDialogBase*>(box)) {
-                    table = message->GetMessage().ToStdString();
-                }
-                gui::KeyLater(KEY_RETURN);
-            }});
+    Answer(MessageBoxShown(), {Screenshot("e2e_high_scores_at_game_end"), [&](wxTopLevelWindow*) {
+                                   table = WxMessageBox::CurrentText();
+                                   gui::KeyLater(KEY_RETURN);
+                               }});
     gui::ClickAt(ToolCentre(TOOL_DRAW_NEXT));
     ASSERT_TRUE(WaitState(STATE_GAME_END));
     ASSERT_TRUE(gui::RunUntil([&] { return !WxMessageBox::Current(); }, 10000));
@@ -371,6 +364,11 @@ TEST_F(GameEndToEndTest, EveryDialogAndMessageBoxOpensFromTheMenu)
     ChooseMenu('G', ID_GAME_CLEAR_HIGH_SCORES);
     EXPECT_TRUE(gone(MessageBoxShown()));
     EXPECT_EQ(caption, "Clear High Scores");
+    EXPECT_EQ(main.controller.highScores.scores[0], 40);
+    // Enter answers No: it never wipes the table by accident.
+    Answer(MessageBoxShown(), {Key(KEY_RETURN)});
+    ChooseMenu('G', ID_GAME_CLEAR_HIGH_SCORES);
+    EXPECT_TRUE(gone(MessageBoxShown()));
     EXPECT_EQ(main.controller.highScores.scores[0], 40);
 
     // Game > Players: a player typed in with two leading blanks, created, and chosen.
@@ -466,3 +464,62 @@ TEST_F(GameEndToEndTest, KeysWorkWhileTheWindowHoldsTheMouse)
     EXPECT_EQ(main.GetResult(), IDCANCEL);
     EXPECT_EQ(GetCapture(), nullptr);
 }
+
+// Escape ends the game after any dialog or message box from the menu, however it was closed,
+// with the mouse over the board or beside it.
+class EscapeAfterDialogTest : public GameEndToEndTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(EscapeAfterDialogTest, EscapeStillEndsTheGame)
+{
+    constexpr unsigned long KEY_ESCAPE = 0xff1b;
+    const auto button = [](int id) {
+        return ClickOn([id](wxTopLevelWindow* top) { return top->FindWindow(id); });
+    };
+    const auto players = [this](int id) {
+        return ClickOn(
+            [this, id](wxTopLevelWindow*) { return gui::ControlOf(main.playersDialog, id); });
+    };
+    const Action closeBox = [](wxTopLevelWindow* top) { top->Close(); };
+    struct Way
+    {
+        const char* what;
+        unsigned command;
+        Find find;
+        Action close;
+    };
+    const Way ways[] = {
+        {"About, Enter", IDM_ABOUTBOX, Titled("About TOBRIX++"), Key(KEY_RETURN)},
+        {"About, Escape", IDM_ABOUTBOX, Titled("About TOBRIX++"), Key(KEY_ESCAPE)},
+        {"About, close box", IDM_ABOUTBOX, Titled("About TOBRIX++"), closeBox},
+        {"Players, OK", ID_GAME_PLAYERS, Titled("Players"), players(IDOK)},
+        {"Players, Cancel", ID_GAME_PLAYERS, Titled("Players"), players(IDCANCEL)},
+        {"Players, Escape", ID_GAME_PLAYERS, Titled("Players"), Key(KEY_ESCAPE)},
+        {"Preferences, OK", ID_GAME_PREFERENCES, Titled("Preferences"), button(wxID_OK)},
+        {"Preferences, Cancel", ID_GAME_PREFERENCES, Titled("Preferences"), button(wxID_CANCEL)},
+        {"Preferences, close box", ID_GAME_PREFERENCES, Titled("Preferences"), closeBox},
+        {"High scores, Enter", ID_GAME_HIGH_SCORES, MessageBoxShown(), Key(KEY_RETURN)},
+        {"High scores, Escape", ID_GAME_HIGH_SCORES, MessageBoxShown(), Key(KEY_ESCAPE)},
+        {"Clear high scores, No", ID_GAME_CLEAR_HIGH_SCORES, MessageBoxShown(), button(wxID_NO)},
+        {"Clear high scores, Enter", ID_GAME_CLEAR_HIGH_SCORES, MessageBoxShown(), Key(KEY_RETURN)},
+    };
+    const Way& way = ways[GetParam() / 2];
+    SCOPED_TRACE(way.what);
+    ASSERT_TRUE(Open({}));
+    bool closed = false;
+    Answer(way.find, {[&](wxTopLevelWindow* top) {
+               closed = true;
+               way.close(top);
+           }});
+    ChooseMenu(way.command == IDM_ABOUTBOX ? 'H' : 'G', way.command);
+    ASSERT_TRUE(gui::RunUntil([&] { return closed && !way.find(); }, 10000));
+    gui::RunFor(200);
+    // Over a cell of the board, or over the banner beside it.
+    MoveMouse(GetParam() % 2 == 0 ? Point{4 * 30 + 15, 4 * 30 + 15} : Point{285, 40});
+    gui::Input().Char(WXK_ESCAPE);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
+    EXPECT_EQ(main.GetResult(), IDCANCEL);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWayOfClosing, EscapeAfterDialogTest, ::testing::Range(0, 26));

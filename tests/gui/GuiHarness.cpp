@@ -16,10 +16,13 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/slider.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
+
+#include <dlfcn.h>
 
 #include <chrono>
 #include <cstdio>
@@ -217,6 +220,122 @@ std::vector<std::string> CutTexts(const Window& window)
         }
     }
     return cut;
+}
+
+namespace {
+// A slider's track (GTK's trough, through the toolkit's own calls, loaded at run time as the
+// program does not link GTK itself) and its knob, measured on the screen: GTK reports the knob
+// without the margins it is drawn with.
+struct SliderGeometry
+{
+    int knob = 0;
+    int track = 0;
+};
+
+struct GdkRectangle
+{
+    int x, y, width, height;
+};
+
+SliderGeometry MeasureSlider(wxSlider* slider)
+{
+    using GetType = unsigned long (*)();
+    using IsA = int (*)(void*, unsigned long);
+    using RangeRect = void (*)(void*, GdkRectangle*);
+    using Children = void* (*)(void*);
+    auto rangeType = reinterpret_cast<GetType>(dlsym(RTLD_DEFAULT, "gtk_range_get_type"));
+    auto isA = reinterpret_cast<IsA>(dlsym(RTLD_DEFAULT, "g_type_check_instance_is_a"));
+    auto rangeRect = reinterpret_cast<RangeRect>(dlsym(RTLD_DEFAULT, "gtk_range_get_range_rect"));
+    auto children = reinterpret_cast<Children>(dlsym(RTLD_DEFAULT, "gtk_container_get_children"));
+    SliderGeometry geometry;
+    if (!rangeType || !isA || !rangeRect || !children) {
+        return geometry;
+    }
+    // The scale itself, or the first scale inside the box the toolkit wraps it in.
+    void* widget = slider->GetHandle();
+    if (!isA(widget, rangeType())) {
+        struct List
+        {
+            void* data;
+            List* next;
+            List* prev;
+        };
+        void* found = nullptr;
+        for (auto* item = static_cast<List*>(children(widget)); item && !found; item = item->next) {
+            found = isA(item->data, rangeType()) ? item->data : nullptr;
+        }
+        widget = found;
+    }
+    if (!widget) {
+        return geometry;
+    }
+    GdkRectangle range{};
+    rangeRect(widget, &range);
+    // Beside the trough only the knob is drawn: the lines of that strip that differ from the
+    // ground of the slider are the knob's.
+    const bool vertical = slider->HasFlag(wxSL_VERTICAL);
+    const wxRect shown = slider->GetScreenRect();
+    const Rect strip = vertical ? Rect{shown.x + range.x + range.width + 3, shown.y,
+                                       shown.x + range.x + range.width + 4, shown.GetBottom() + 1}
+                                : Rect{shown.x, shown.y + range.y + range.height + 3,
+                                       shown.GetRight() + 1, shown.y + range.y + range.height + 4};
+    const PixelImage pixels = ReadScreen(strip);
+    const ColorRef ground = ScreenPixel(Point{shown.GetRight(), shown.y});
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            geometry.knob += pixels.GetPixel(x, y) != ground ? 1 : 0;
+        }
+    }
+    geometry.track = vertical ? range.height : range.width;
+    return geometry;
+}
+} // namespace
+
+std::vector<std::string> LayoutFaults(const Window& window)
+{
+    std::vector<std::string> faults;
+    WxWindowPeer* peer = gui::PeerOf(window);
+    const wxSize client = peer->GetCanvas()->GetClientSize();
+    if (!wxRect(peer->GetCanvas()->GetParent()->GetClientSize())
+             .Contains(peer->GetCanvas()->GetRect())) {
+        faults.push_back("the client area is cut by what holds it");
+    }
+    std::vector<wxRect> rects;
+    std::vector<ControlKind> kinds;
+    for (int i = 0; i < peer->GetControlCount(); ++i) {
+        auto* control = static_cast<WxControlPeer*>(peer->GetControl(i));
+        wxWindow* shown = control->GetWx();
+        rects.push_back(shown->IsShown() ? shown->GetRect() : wxRect());
+        kinds.push_back(control->GetKind());
+        const std::string what = "control " + std::to_string(i);
+        if (!shown->IsShown()) {
+            continue;
+        }
+        if (!wxRect(client).Contains(shown->GetRect())) {
+            faults.push_back(what + " is outside the client area");
+        }
+        if (auto* slider = dynamic_cast<wxSlider*>(shown)) {
+            const SliderGeometry g = MeasureSlider(slider);
+            if (g.knob <= 0 || g.track < 3 * g.knob) {
+                faults.push_back(what + ": track " + std::to_string(g.track) + ", knob " +
+                                 std::to_string(g.knob));
+            }
+        }
+    }
+    for (size_t i = 0; i < rects.size(); ++i) {
+        for (size_t j = i + 1; j < rects.size(); ++j) {
+            if (rects[i].IsEmpty() || rects[j].IsEmpty() || !rects[i].Intersects(rects[j])) {
+                continue;
+            }
+            const bool framed = (kinds[i] == CONTROL_GROUPBOX && rects[i].Contains(rects[j])) ||
+                                (kinds[j] == CONTROL_GROUPBOX && rects[j].Contains(rects[i]));
+            if (!framed) {
+                faults.push_back("controls " + std::to_string(i) + " and " + std::to_string(j) +
+                                 " overlap");
+            }
+        }
+    }
+    return faults;
 }
 
 namespace {

@@ -56,6 +56,11 @@ wxWindow* ControlOf(const Window& window, int id);
 // "id: text" lines; empty when every text fits.
 std::vector<std::string> CutTexts(const Window& window);
 
+// What breaks the layout of a window's controls, one line each: a control outside the client
+// area, two controls overlapping (a group box may hold what it frames), a slider whose track is
+// shorter than three lengths of its knob. Empty when the layout is sound.
+std::vector<std::string> LayoutFaults(const Window& window);
+
 // Waits until the X server has handled everything the program sent it.
 void SyncWithServer();
 

@@ -68,7 +68,7 @@ TEST_F(MenuTest, TheBarShowsTheMenuWithItsStatesAndItsCommandsArrive)
     // The player opens the menu with its mnemonic and chooses an item with its own; the handler
     // may draw and pause like any other.
     bool drawn = false;
-    window.onFirst = [&] { drawn = DrawsAndShows(Rect{150, 140, 180, 170}, Rgb(0, 0, 255)); };
+    window.onFirst = [&] { drawn = DrawsAndShows(Rect{250, 150, 280, 180}, Rgb(0, 0, 255)); };
     window.log.clear();
     gui::Input().Char('T', wxMOD_ALT);
     gui::RunFor(150);
@@ -93,7 +93,7 @@ TEST_F(MenuTest, ATimerHandlerCanDrawAndPauseAndTheWindowRepaintsAfterwards)
     bool drawn = false;
     window.onTimer = [&](unsigned) {
         window.KillTimer(9);
-        drawn = DrawsAndShows(Rect{150, 140, 180, 170}, Rgb(255, 255, 0));
+        drawn = DrawsAndShows(Rect{250, 150, 280, 180}, Rgb(255, 255, 0));
     };
     window.SetTimer(9, 20);
     ASSERT_TRUE(gui::RunUntil([&] { return Contains(window.log, "timer 9"); }));

@@ -12,8 +12,12 @@
 #include <wx/bookctrl.h>
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/uiaction.h>
+
+#include <memory>
 
 using namespace testwin;
 
@@ -177,6 +181,51 @@ TEST_F(ModalTest, MessageBoxesAreModalAndReturnTheButtonPressed)
     EXPECT_EQ(icons, 0);
     EXPECT_EQ(caption, "TOBRIX++");
     EXPECT_EQ(WxMessageBox::Current(), nullptr);
+}
+
+// A text with tabs is laid out in columns, a box is wide enough for its caption, and Enter
+// presses the default button, the second one when asked.
+TEST_F(ModalTest, MessageBoxesShowColumnsTheirWholeCaptionAndTheirDefault)
+{
+    ASSERT_TRUE(shown);
+    std::vector<wxRect> cells;
+    int width = 0;
+    int captionWidth = 0;
+    const auto look = [&](const char* name) {
+        auto script = std::make_shared<Script>();
+        gui::Every(20, [&, script, name] {
+            wxDialog* box = WxMessageBox::Current();
+            if (!script->Settled(box)) {
+                return false;
+            }
+            cells.clear();
+            for (wxWindow* child : box->GetChildren()) {
+                if (dynamic_cast<wxStaticText*>(child)) {
+                    cells.push_back(child->GetRect());
+                }
+            }
+            wxFont bold = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold();
+            box->GetTextExtent(box->GetTitle(), &captionWidth, nullptr, nullptr, nullptr, &bold);
+            width = box->GetSize().x;
+            gui::SaveScreenshot(gui::ScreenRectOf(box), name);
+            gui::KeyLater(0xff0d); // Enter
+            return true;
+        });
+    };
+    look("gui_message_box_no_default");
+    EXPECT_EQ(window.MessageBox("Are you sure?", "Clear High Scores",
+                                MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
+              IDNO);
+    EXPECT_GE(width, captionWidth + 96);
+
+    look("gui_message_box_columns");
+    EXPECT_EQ(window.MessageBox("               Kirun\t  120\n                    \t    0\n",
+                                "High Scores", MB_OK),
+              IDOK);
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_EQ(cells[0].GetLeft(), cells[2].GetLeft());
+    EXPECT_EQ(cells[1].GetRight(), cells[3].GetRight());
+    EXPECT_GT(cells[1].GetLeft(), cells[0].GetRight());
 }
 
 TEST_F(ModalTest, APropertySheetIsModalAndReturnsTheButtonPressed)

@@ -1,5 +1,6 @@
 #include "BackgroundInput.h"
 #include "GuiTest.h"
+#include "PixelProbe.h"
 #include "TempWorkingDir.h"
 
 #include "platform/Desktop.h"
@@ -28,9 +29,24 @@ TEST_F(ProgramTest, TheProgramRunsItsMainWindowAndEndsWhenItCloses)
     }
     bool shown = gui::RunUntil([&] { return gui::ScreenPixel(centre) != before; }, 10000);
     gui::RunFor(300);
-    // Escape closes the main window; the X server gives the key to the window under the pointer.
+    // The X server gives the keys to the window under the pointer. Help > About is opened from
+    // the keyboard (F10, Left, Down, Enter) and closed with Enter; Escape then still closes the
+    // main window.
     BackgroundInput input;
     input.MoveTo(centre);
+    input.Join();
+    const Rect middle{centre.x - 100, centre.y - 30, centre.x + 100, centre.y + 30};
+    const PixelImage game = gui::ReadScreen(middle);
+    int aboutShown = 0;
+    for (unsigned long key : {0xffc7ul, 0xff51ul, 0xff54ul, 0xff0dul, 0ul, 0xff0dul}) {
+        if (key == 0) {
+            aboutShown = DifferentPixels(game, gui::ReadScreen(middle));
+        } else {
+            input.PressKey(key);
+            input.Join();
+        }
+        gui::RunFor(500);
+    }
     input.PressKey(0xff1b);
     input.Join();
 
@@ -41,6 +57,7 @@ TEST_F(ProgramTest, TheProgramRunsItsMainWindowAndEndsWhenItCloses)
         waitpid(child, &status, 0);
     }
     EXPECT_TRUE(shown);
+    EXPECT_GT(aboutShown, 1000);
     ASSERT_TRUE(ended);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
