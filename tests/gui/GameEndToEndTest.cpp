@@ -12,6 +12,7 @@
 
 #include <wx/bookctrl.h>
 #include <wx/dialog.h>
+#include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
@@ -24,6 +25,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Lines = std::vector<std::string>;
@@ -465,4 +467,77 @@ TEST_F(GameEndToEndTest, KeysWorkWhileTheWindowHoldsTheMouse)
     ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
     EXPECT_EQ(main.GetResult(), IDCANCEL);
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(GameEndToEndTest, ATurnIsPlayedWithTheKeysAloneAndTheShortcutsWork)
+{
+    // The first pieces: red on the three first cells; next come red, red and yellow.
+    ASSERT_TRUE(Open({0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    const auto pressed = [&](int key, int modifiers = wxMOD_NONE) {
+        gui::Input().Char(key, modifiers);
+        gui::RunFor(60);
+    };
+    // Undo is grayed at first: its shortcut does nothing.
+    pressed('Z', wxMOD_CONTROL);
+    EXPECT_EQ(Status(), "STATUS");
+    EXPECT_EQ(main.controller.board.emptyCount, 81 - 3);
+
+    pressed(WXK_RIGHT);
+    pressed(WXK_RIGHT);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.hoverCol == 2; }));
+    EXPECT_EQ(Status(), "Select piece");
+    EXPECT_EQ(gui::ScreenPixel(gui::ClientToScreen(main, Point{60, 0})), Rgb(255, 255, 255));
+    pressed(WXK_SPACE);
+    ASSERT_TRUE(WaitState(STATE_SELECT_DESTINATION));
+
+    InjectArrivals({{0, 3}, {0, 4}, {5, 5}}, {2, 3, 4}, CellPos{0, 2}, CellPos{1, 2});
+    pressed(WXK_DOWN);
+    pressed(WXK_SPACE);
+    ASSERT_TRUE(gui::RunUntil([&] { return Cell(5, 5) == 1; }, 5000));
+    ASSERT_TRUE(WaitState(STATE_SELECT_PIECE));
+    EXPECT_EQ(Cell(1, 2), 0);
+    Shot("e2e_keys_turn");
+
+    // The menu shows the shortcuts beside the items, whose texts stay as they are.
+    wxMenuBar* shown = dynamic_cast<wxFrame*>(gui::PeerOf(main)->GetTopLevel())->GetMenuBar();
+    const std::pair<unsigned, const char*> shortcuts[] = {
+        {ID_GAME_NEW, "Ctrl+N"},         {ID_GAME_DRAW_NEXT, "Ctrl+D"},
+        {ID_GAME_UNDO, "Ctrl+Z"},        {ID_GAME_TOGGLE_DELETING, "Delete"},
+        {ID_GAME_PLAYERS, "Ctrl+U"},     {ID_GAME_HIGH_SCORES, "Ctrl+I"},
+        {ID_GAME_PREFERENCES, "Ctrl+,"}, {ID_GAME_EXIT, "Ctrl+Q"},
+        {ID_HELP_HOW_TO_PLAY, "F1"}};
+    for (const auto& [command, text] : shortcuts) {
+        const wxMenuItem* item = shown->FindItem(gui::PeerOf(main)->GetMenuBar().ItemIdOf(command));
+        ASSERT_NE(item, nullptr) << command;
+        ASSERT_EQ(item->GetExtraAccels().size(), 1u) << command;
+        EXPECT_EQ(item->GetExtraAccels()[0].ToString(), text);
+        EXPECT_EQ(item->GetItemLabel().Find('\t'), wxNOT_FOUND) << command;
+    }
+    gui::Input().Char('G', wxMOD_ALT);
+    gui::RunFor(300);
+    Rect around = gui::ScreenRectOf(main);
+    around.right += 120;
+    around.bottom += 160;
+    gui::SaveScreenshot(around, "e2e_game_menu_shortcuts");
+    pressed(WXK_ESCAPE);
+
+    // Ctrl+Z now takes the move back, Ctrl+D draws the next pieces, F1 explains the game.
+    pressed('Z', wxMOD_CONTROL);
+    ASSERT_TRUE(gui::RunUntil([&] { return Cell(0, 2) == 0 && Cell(5, 5) == EMPTY_CELL; }, 5000));
+    EXPECT_TRUE(gui::RunUntil([&] { return Status() == "Select piece"; }));
+    pressed('D', wxMOD_CONTROL);
+    EXPECT_TRUE(gui::RunUntil([&] { return main.controller.board.emptyCount == 81 - 6; }, 5000));
+
+    bool explained = false;
+    Answer(Titled("How to play"), {Screenshot("e2e_how_to_play"),
+                                   [&](wxTopLevelWindow*) { explained = true; }, Key(KEY_RETURN)});
+    gui::Input().Char(WXK_F1);
+    EXPECT_TRUE(gui::RunUntil([&] { return explained && !FindTop("How to play"); }, 10000));
+
+    // Ctrl+Q ends the game and closes the window (without a window manager the keyboard follows
+    // the pointer back to it).
+    MoveMouse(Point{6, 6});
+    gui::Input().Char('Q', wxMOD_CONTROL);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
+    EXPECT_EQ(main.GetResult(), IDOK);
 }
