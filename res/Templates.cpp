@@ -199,12 +199,12 @@ const char howToPlayText[] =
 
 const ControlTemplate howToPlayControls[] = {
     {IDC_HOW_TO_PLAY_TEXT, CONTROL_STATIC, howToPlayText, SS_LEFT | SS_NOPREFIX | VISIBLE, 10, 8,
-     290, 344, 0},
-    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 130, 358,
+     280, 344, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 125, 358,
      50, 14, 0},
 };
 const DialogTemplate howToPlayDialog{
-    IDD_HOW_TO_PLAY,   "How to play",           MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 310, 380,
+    IDD_HOW_TO_PLAY,   "How to play",           MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 300, 380,
     howToPlayControls, Count(howToPlayControls)};
 
 // The shortcuts are kept apart from the texts; the menu shows them beside the texts.
