@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 
 #include "app/AboutDialog.h"
+#include "app/HowToPlayDialog.h"
 #include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 #include "platform/Icon.h"
@@ -19,6 +20,7 @@ const CommandEntry mainDialogCommands[] = {
     MapCommand(ID_GAME_CLEAR_HIGH_SCORES, &MainDialog::OnClearHighScores),
     MapCommand(ID_GAME_EXIT, &MainDialog::OnExit),
     MapCommand(IDM_ABOUTBOX, &MainDialog::OnAbout),
+    MapCommand(ID_HELP_HOW_TO_PLAY, &MainDialog::OnHowToPlay),
 };
 
 const CommandMap MainDialog::commandMap{
@@ -129,4 +131,10 @@ void MainDialog::OnAbout()
 {
     AboutDialog about;
     about.DoModal();
+}
+
+void MainDialog::OnHowToPlay()
+{
+    HowToPlayDialog howToPlay(this);
+    howToPlay.DoModal();
 }

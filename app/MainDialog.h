@@ -34,8 +34,9 @@ constexpr int CELL_SIZE = 30;
 
 // The game's window: the board with its cell frames, the tool buttons and the status line under
 // it, the title banner, the colour panel and the score to its right, and the menu. It owns the
-// game controller and the dialogs, turns the mouse and the menu into the controller's operations,
-// and keeps the buttons, their menu items, the status texts and the cursor in step with it.
+// game controller and the dialogs, turns the mouse, the keys and the menu into the controller's
+// operations, and keeps the buttons, their menu items, the status texts and the cursor in step
+// with it.
 class MainDialog : public Dialog
 {
 public:
@@ -66,6 +67,11 @@ public:
     // commands can act; every command that may change what they can do ends with it.
     void UpdateTools();
 
+    // The keys: the arrows move the highlighted cell, Space clicks it.
+    bool WantsKey(unsigned key, unsigned flags) const override;
+    void OnKeyDown(unsigned key, unsigned flags) override;
+    void MoveHighlight(int colStep, int rowStep);
+
     // The menu commands.
     void OnNewGame();
     void OnDrawNext();
@@ -77,6 +83,7 @@ public:
     void OnClearHighScores();
     void OnExit();
     void OnAbout();
+    void OnHowToPlay();
 
     static const CommandMap commandMap;
     const CommandMap* GetCommandMap() const override { return &commandMap; }
@@ -99,4 +106,7 @@ public:
     std::int32_t hoverCol = -1;
     std::int32_t hoverRow = -1;
     CellFrame cellFrame;
+    // The cell last highlighted, where the keys start when no cell is highlighted.
+    std::int32_t lastHoverCol = 0;
+    std::int32_t lastHoverRow = 0;
 };

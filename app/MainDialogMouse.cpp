@@ -29,6 +29,10 @@ void MainDialog::OnMouseMove(unsigned /*flags*/, Point point)
     const int col = point.x / cellSize;
     const int row = point.y / cellSize;
     ClientDC dc(this);
+    if (hoverCol >= 0 && hoverRow >= 0) {
+        lastHoverCol = hoverCol;
+        lastHoverRow = hoverRow;
+    }
 
     // Outside the client area the move can only come through the capture: the mouse has left,
     // so the hovered cell goes down and the capture goes back.

@@ -16,6 +16,7 @@ void AddItems(Window* owner, const MenuItemTemplate* items, int count,
         item.id = t.id;
         item.text = t.text ? t.text : "";
         item.flags = t.flags;
+        item.accel = t.accel;
         if (t.flags & MF_POPUP) {
             item.popup = std::make_unique<Menu>(owner);
             item.popup->Load(MenuTemplate{0, t.subItems, t.subCount});
@@ -148,6 +149,20 @@ bool Menu::IsCommandEnabled(unsigned id) const
         }
     }
     return false;
+}
+
+unsigned Menu::FindAccelerator(unsigned key, unsigned modifiers) const
+{
+    for (const Item& i : items) {
+        if (i.popup) {
+            if (unsigned command = i.popup->FindAccelerator(key, modifiers)) {
+                return command;
+            }
+        } else if (key != 0 && i.accel.key == key && i.accel.modifiers == modifiers) {
+            return i.id;
+        }
+    }
+    return 0;
 }
 
 void Menu::Changed()

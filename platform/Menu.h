@@ -18,6 +18,7 @@ public:
         unsigned id = 0;
         std::string text;
         unsigned flags = 0; // MF_SEPARATOR, MF_POPUP, MF_GRAYED, MF_DISABLED, MF_CHECKED
+        Accelerator accel;
         std::unique_ptr<Menu> popup;
     };
 
@@ -44,6 +45,9 @@ public:
     // Whether the player can choose the command: an item that exists and is not grayed or
     // disabled, in an enabled popup.
     bool IsCommandEnabled(unsigned id) const;
+    // The command whose shortcut is that key with exactly those modifiers (FSHIFT, FCONTROL,
+    // FALT), searching popups too; 0 when no item has it.
+    unsigned FindAccelerator(unsigned key, unsigned modifiers) const;
 
 private:
     Item* Find(unsigned item, unsigned by);

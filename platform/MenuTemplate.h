@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Keys.h"
+
 // Menu flags, as AppendMenu, EnableMenuItem and the templates use them.
 constexpr unsigned MF_STRING = 0x0000;
 constexpr unsigned MF_ENABLED = 0x0000;
@@ -19,6 +21,7 @@ struct MenuItemTemplate
     unsigned flags;   // MF_POPUP, MF_SEPARATOR, MF_GRAYED
     const MenuItemTemplate* subItems;
     int subCount;
+    Accelerator accel = {}; // the shortcut, shown beside the text and kept apart from it
 };
 
 struct MenuTemplate

@@ -20,6 +20,7 @@ enum MessageKind
     MSG_INITDIALOG, // sent once when the window has been built, before it shows
     MSG_KEY_ENTER,  // becomes the default button's command
     MSG_KEY_ESCAPE, // becomes IDCANCEL
+    MSG_KEYDOWN,    // any other key: id the key (platform/Keys.h), flags its modifiers
     MSG_SELECT_TAB, // property sheets: value is the page index
     // The player working a control of a dialog. The backend without real controls delivers these so
     // that the control changes when the dialog gets the input, as a real one would.

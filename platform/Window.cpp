@@ -170,6 +170,17 @@ void Window::Dispatch(const Message& message)
         }
         break;
     }
+    case MSG_KEYDOWN: {
+        // The menu's shortcuts are looked up when the key is handled, so that a key that waited
+        // for a handler meets the items as that handler left them.
+        unsigned command = menu ? menu->FindAccelerator(message.id, message.flags) : 0;
+        if (command == 0) {
+            OnKeyDown(message.id, message.flags);
+        } else if (menu->IsCommandEnabled(command)) {
+            OnCommand(static_cast<int>(command), BN_CLICKED);
+        }
+        break;
+    }
     case MSG_SELECT_TAB:
         OnSelectTab(message.value);
         break;
@@ -571,6 +582,13 @@ void Window::OnLButtonDown(unsigned /*flags*/, Point /*point*/) {}
 void Window::OnRButtonUp(unsigned /*flags*/, Point /*point*/) {}
 
 void Window::OnTimer(unsigned /*id*/) {}
+
+void Window::OnKeyDown(unsigned /*key*/, unsigned /*flags*/) {}
+
+bool Window::WantsKey(unsigned /*key*/, unsigned /*flags*/) const
+{
+    return false;
+}
 
 void Window::OnSysCommand(unsigned /*id*/, long /*param*/)
 {

@@ -117,6 +117,12 @@ public:
     virtual void OnLButtonDown(unsigned flags, Point point);
     virtual void OnRButtonUp(unsigned flags, Point point);
     virtual void OnTimer(unsigned id);
+    // A key that is no shortcut of the menu (a shortcut runs its command, or nothing while its
+    // item is grayed); flags hold FSHIFT, FCONTROL and FALT.
+    virtual void OnKeyDown(unsigned key, unsigned flags);
+    // Whether OnKeyDown handles the key: only then does the backend keep it from the toolkit,
+    // which would otherwise move the focus or work a control with it. The default: none.
+    virtual bool WantsKey(unsigned key, unsigned flags) const;
     virtual void OnSysCommand(unsigned id, long param);
     virtual void OnClose();
     virtual const Icon* OnQueryDragIcon();

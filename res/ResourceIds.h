@@ -11,6 +11,7 @@ constexpr int IDD_PLAYING = 132;
 constexpr int IDD_ANIMATION = 133;
 constexpr int IDD_REWARDING = 140;
 constexpr int IDD_PLAYERS = 141;
+constexpr int IDD_HOW_TO_PLAY = 145;
 
 // The application icon (16 and 32 pixels).
 constexpr int IDI_MAINFRAME = 128;
@@ -53,6 +54,7 @@ constexpr int IDC_CREATE = 1026;
 constexpr int IDC_PLAYER_LIST = 1027;
 constexpr int IDC_DELETE_PLAYER = 1028;
 constexpr int IDC_NEW_NAME = 1029;
+constexpr int IDC_HOW_TO_PLAY_TEXT = 1030;
 
 // Menu commands. 16 is the About command both in the Help menu and in the system menu.
 constexpr int IDM_ABOUTBOX = 16;
@@ -65,3 +67,4 @@ constexpr int ID_GAME_HIGH_SCORES = 32776;
 constexpr int ID_GAME_PLAYERS = 32777;
 constexpr int ID_GAME_CLEAR_HIGH_SCORES = 32778;
 constexpr int ID_GAME_TOGGLE_DELETING = 32779;
+constexpr int ID_HELP_HOW_TO_PLAY = 32780;

@@ -152,22 +152,79 @@ const DialogTemplate playersDialog{IDD_PLAYERS,
                                    playersControls,
                                    Count(playersControls)};
 
+// The rules in short, for a player who has never seen the game.
+const char howToPlayText[] =
+    "Line up pieces of one color. A straight run across, down or diagonally\n"
+    "that is at least as long as the line length (5 unless you change it in\n"
+    "Preferences) vanishes, and each of its pieces scores a point.\n"
+    "\n"
+    "A turn: click a piece, which starts to jiggle, then a free cell. The\n"
+    "piece travels there if a path of free cells leads to it, without\n"
+    "diagonal steps. Click the jiggling piece again to put it back, or\n"
+    "another piece to take that one instead.\n"
+    "\n"
+    "Only your moves score: the runs that a move completes through its\n"
+    "destination vanish, one point for each piece, and no new pieces come.\n"
+    "\n"
+    "After a move that clears nothing, new pieces (3 unless you change it)\n"
+    "arrive on random free cells. Runs that they complete vanish without\n"
+    "points. The panel beside the board shows the colors in play: click it to\n"
+    "see the colors of the next pieces, again to blank it, and again to\n"
+    "return.\n"
+    "\n"
+    "Draw next (Game menu, or the left button under the board) lets the next\n"
+    "pieces arrive without a move.\n"
+    "\n"
+    "Undo (Game menu, or the middle button) takes your last move back with\n"
+    "all that followed it: arrived pieces, runs, points and deletions. Only\n"
+    "the last move can be undone, and not after Draw next.\n"
+    "\n"
+    "A move that clears more pieces than the line length earns a delete\n"
+    "credit for each extra piece. With the reward \"Pile\" the credits add up:\n"
+    "Toggle deleting (Game menu, or the right button) starts delete mode, in\n"
+    "which each click on a piece removes it for one credit. With\n"
+    "\"Immediately\" delete mode starts at once. The Rewarding page of\n"
+    "Preferences chooses the rule or turns rewards off.\n"
+    "\n"
+    "The game ends when the board has fewer free cells than the pieces that\n"
+    "must arrive: the status line says \"Game end\". A score among the five\n"
+    "best enters the high-score table, which is then shown. New starts a new\n"
+    "game.\n"
+    "\n"
+    "Keys: the arrows move the highlighted cell on the board and Space clicks\n"
+    "it. The menu shows the shortcuts: Ctrl+N New, Ctrl+D Draw next,\n"
+    "Ctrl+Z Undo, Delete Toggle deleting, Ctrl+U Players, Ctrl+I High scores,\n"
+    "Ctrl+, Preferences, Ctrl+Q Exit, F1 this help. Escape, too, ends the\n"
+    "game and closes the window.";
+
+const ControlTemplate howToPlayControls[] = {
+    {IDC_HOW_TO_PLAY_TEXT, CONTROL_STATIC, howToPlayText, SS_LEFT | SS_NOPREFIX | VISIBLE, 10, 8,
+     280, 344, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 125, 358,
+     50, 14, 0},
+};
+const DialogTemplate howToPlayDialog{
+    IDD_HOW_TO_PLAY,   "How to play",           MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 300, 380,
+    howToPlayControls, Count(howToPlayControls)};
+
+// The shortcuts are kept apart from the texts; the menu shows them beside the texts.
 const MenuItemTemplate gameMenu[] = {
-    {"&New", ID_GAME_NEW, 0, nullptr, 0},
+    {"&New", ID_GAME_NEW, 0, nullptr, 0, {'N', FCONTROL}},
     {nullptr, 0, MF_SEPARATOR, nullptr, 0},
-    {"Dra&w next", ID_GAME_DRAW_NEXT, 0, nullptr, 0},
-    {"&Undo", ID_GAME_UNDO, MF_GRAYED, nullptr, 0},
-    {"Toggle &deleting", ID_GAME_TOGGLE_DELETING, MF_GRAYED, nullptr, 0},
+    {"Dra&w next", ID_GAME_DRAW_NEXT, 0, nullptr, 0, {'D', FCONTROL}},
+    {"&Undo", ID_GAME_UNDO, MF_GRAYED, nullptr, 0, {'Z', FCONTROL}},
+    {"Toggle &deleting", ID_GAME_TOGGLE_DELETING, MF_GRAYED, nullptr, 0, {VK_DELETE, 0}},
     {nullptr, 0, MF_SEPARATOR, nullptr, 0},
-    {"&Players", ID_GAME_PLAYERS, 0, nullptr, 0},
-    {"&High scores", ID_GAME_HIGH_SCORES, 0, nullptr, 0},
-    {"&Preferences", ID_GAME_PREFERENCES, 0, nullptr, 0},
+    {"&Players", ID_GAME_PLAYERS, 0, nullptr, 0, {'U', FCONTROL}},
+    {"&High scores", ID_GAME_HIGH_SCORES, 0, nullptr, 0, {'I', FCONTROL}},
+    {"&Preferences", ID_GAME_PREFERENCES, 0, nullptr, 0, {VK_OEM_COMMA, FCONTROL}},
     {nullptr, 0, MF_SEPARATOR, nullptr, 0},
     {"Clear high scores", ID_GAME_CLEAR_HIGH_SCORES, 0, nullptr, 0},
-    {"E&xit", ID_GAME_EXIT, 0, nullptr, 0},
+    {"E&xit", ID_GAME_EXIT, 0, nullptr, 0, {'Q', FCONTROL}},
 };
 const MenuItemTemplate helpMenu[] = {
     {"&About", IDM_ABOUTBOX, 0, nullptr, 0},
+    {"How to &play", ID_HELP_HOW_TO_PLAY, 0, nullptr, 0, {VK_F1, 0}},
 };
 const MenuItemTemplate menuBar[] = {
     {"&Game", 0, MF_POPUP, gameMenu, Count(gameMenu)},
@@ -191,6 +248,8 @@ const DialogTemplate* FindDialogTemplate(int id)
         return &rewardingPage;
     case IDD_PLAYERS:
         return &playersDialog;
+    case IDD_HOW_TO_PLAY:
+        return &howToPlayDialog;
     default:
         return nullptr;
     }

@@ -4,7 +4,7 @@
 #include "platform/MenuTemplate.h"
 
 // The game's dialog templates (the main window, the About box, the three Preferences pages, the
-// Players dialog), its menu and its string table, as data.
+// Players dialog, How to play), its menu and its string table, as data.
 
 // nullptr for an id that is not one of the game's dialogs.
 const DialogTemplate* FindDialogTemplate(int id);

@@ -187,15 +187,17 @@ TEST(GameTemplates, TheMenuHasTheGameAndHelpPopupsWithUndoAndDeletingGrayed)
             EXPECT_EQ(game[i].flags, MF_SEPARATOR);
         }
     }
-    ASSERT_EQ(menu->items[1].subCount, 1);
+    ASSERT_EQ(menu->items[1].subCount, 2);
     EXPECT_STREQ(menu->items[1].subItems[0].text, "&About");
     EXPECT_EQ(menu->items[1].subItems[0].id, static_cast<unsigned>(IDM_ABOUTBOX));
+    EXPECT_STREQ(menu->items[1].subItems[1].text, "How to &play");
+    EXPECT_EQ(menu->items[1].subItems[1].id, static_cast<unsigned>(ID_HELP_HOW_TO_PLAY));
     EXPECT_EQ(FindMenuTemplate(4242), nullptr);
 }
 
 TEST_F(HeadlessTest, EveryGameDialogIsBuiltWithItsControls)
 {
-    for (int id : {IDD_MAIN, IDD_ABOUTBOX, IDD_PLAYERS}) {
+    for (int id : {IDD_MAIN, IDD_ABOUTBOX, IDD_PLAYERS, IDD_HOW_TO_PLAY}) {
         Dialog dialog(id);
         ASSERT_TRUE(dialog.Create()) << id;
         const DialogTemplate* t = FindDialogTemplate(id);

@@ -425,6 +425,14 @@ void HeadlessBackend::Escape(Window& window)
     Inject(Make(window, MSG_KEY_ESCAPE));
 }
 
+void HeadlessBackend::KeyDown(Window& window, unsigned key, unsigned modifiers)
+{
+    Message message = Make(window, MSG_KEYDOWN);
+    message.id = key;
+    message.flags = modifiers;
+    Inject(message);
+}
+
 void HeadlessBackend::Close(Window& window)
 {
     SysCommand(window, SC_CLOSE);

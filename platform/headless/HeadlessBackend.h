@@ -84,6 +84,8 @@ public:
     void TimerTick(Window& window, unsigned id);
     void Enter(Window& window);
     void Escape(Window& window);
+    // Any other key (platform/Keys.h) with its modifiers, shortcuts of the menu included.
+    void KeyDown(Window& window, unsigned key, unsigned modifiers = 0);
     // The close box (and Alt+F4).
     void Close(Window& window);
     // The player working a control of a dialog.

@@ -1,6 +1,7 @@
 #include "platform/wx/WxMenuBar.h"
 
 #include "platform/Menu.h"
+#include "platform/wx/WxKeys.h"
 
 #include <wx/menu.h>
 
@@ -27,7 +28,14 @@ wxMenu* WxMenuBar::BuildPopup(const Menu& menu)
         } else {
             int id = FIRST_ITEM_ID + static_cast<int>(commands.size());
             commands.push_back(item->id);
-            popup->Append(id, text)->Enable(!IsGrayed(*item));
+            wxMenuItem* shown = popup->Append(id, text);
+            // Kept apart from the text, the toolkit shows the shortcut beside it and runs it
+            // while the item is enabled.
+            const wxAcceleratorEntry accel = WxKeys::ToWx(item->accel);
+            if (accel.IsOk()) {
+                shown->AddExtraAccel(accel);
+            }
+            shown->Enable(!IsGrayed(*item));
         }
     }
     return popup;

@@ -6,10 +6,10 @@ class Menu;
 class wxMenu;
 class wxMenuBar;
 
-// The menu bar of a frame built from a Menu: popups, items with their mnemonics, separators,
-// grayed items. Afterwards only the items' states change, so they are brought in step item by
-// item. The toolkit takes item ids below 32767 only, while the game's commands go above it, so the
-// items get ids of their own here and are told back to commands.
+// The menu bar of a frame built from a Menu: popups, items with their mnemonics and shortcuts,
+// separators, grayed items. Afterwards only the items' states change, so they are brought in step
+// item by item. The toolkit takes item ids below 32767 only, while the game's commands go above it,
+// so the items get ids of their own here and are told back to commands.
 class WxMenuBar
 {
 public:

@@ -8,6 +8,7 @@
 #include "platform/wx/WxArt.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCanvas.h"
+#include "platform/wx/WxKeys.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxTemplateLayout.h"
 
@@ -370,8 +371,27 @@ void WxWindowPeer::OnCharHook(wxKeyEvent& event)
         // Without a window manager to turn Alt+F4 into a close request, it arrives here.
         PostSimple(MSG_SYSCOMMAND, SC_CLOSE);
     } else {
-        event.Skip();
+        PostKey(event);
     }
+}
+
+void WxWindowPeer::PostKey(wxKeyEvent& event)
+{
+    const unsigned key = WxKeys::FromWx(event.GetKeyCode());
+    const unsigned modifiers = WxKeys::ModifiersFromWx(event.GetModifiers());
+    // The menu's shortcuts go on to the toolkit, which runs those of enabled items as commands.
+    const Menu* bar = window.GetMenu();
+    if (key == 0 || (bar && bar->FindAccelerator(key, modifiers) != 0) ||
+        !window.WantsKey(key, modifiers)) {
+        event.Skip();
+        return;
+    }
+    Message message;
+    message.target = &window;
+    message.kind = MSG_KEYDOWN;
+    message.id = key;
+    message.flags = modifiers;
+    backend.Post(message);
 }
 
 void WxWindowPeer::PostCommand(unsigned id)

@@ -83,6 +83,8 @@ private:
     void BindTopLevel();
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    // A key the window wants, as MSG_KEYDOWN; any other goes on to the toolkit.
+    void PostKey(wxKeyEvent& event);
     // A menu item or a sheet button, as the command the game's handlers know.
     void PostCommand(unsigned id);
     void OnMenu(wxCommandEvent& event);

@@ -2,6 +2,8 @@
 
 #include "TempWorkingDir.h"
 
+#include "app/HowToPlayDialog.h"
+
 #include "platform/Control.h"
 #include "platform/Cursor.h"
 #include "platform/Desktop.h"
@@ -88,6 +90,21 @@ TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
     EXPECT_EQ(gui::CutTexts(players), Lines{});
     EXPECT_EQ(gui::LayoutFaults(players), Lines{});
     EXPECT_EQ(players.GetDlgItem(IDC_PLAYER_LIST)->GetCount(), 2);
+}
+
+TEST_F(GameDialogsTest, HowToPlayShowsItsTextWholeWithOkBelowIt)
+{
+    HowToPlayDialog howToPlay;
+    ASSERT_TRUE(howToPlay.Create());
+    howToPlay.ShowWindow(true);
+    ASSERT_TRUE(gui::WaitShown(howToPlay));
+    gui::SaveScreenshot(gui::ScreenRectOf(howToPlay), "gui_how_to_play");
+    EXPECT_EQ(gui::CutTexts(howToPlay), Lines{});
+    const wxRect text = gui::ControlOf(howToPlay, IDC_HOW_TO_PLAY_TEXT)->GetRect();
+    const wxRect ok = gui::ControlOf(howToPlay, IDOK)->GetRect();
+    EXPECT_LT(text.GetBottom(), ok.GetTop());
+    const wxSize client = gui::PeerOf(howToPlay)->GetTopLevel()->GetClientSize();
+    EXPECT_LE(ok.GetBottom(), client.y);
 }
 
 TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)

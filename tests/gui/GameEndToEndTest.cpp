@@ -12,6 +12,7 @@
 
 #include <wx/bookctrl.h>
 #include <wx/dialog.h>
+#include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
@@ -493,6 +494,8 @@ TEST_P(EscapeAfterDialogTest, EscapeStillEndsTheGame)
         {"About, Enter", IDM_ABOUTBOX, Titled("About TOBRIX++"), Key(KEY_RETURN)},
         {"About, Escape", IDM_ABOUTBOX, Titled("About TOBRIX++"), Key(KEY_ESCAPE)},
         {"About, close box", IDM_ABOUTBOX, Titled("About TOBRIX++"), closeBox},
+        {"How to play, Enter", ID_HELP_HOW_TO_PLAY, Titled("How to play"), Key(KEY_RETURN)},
+        {"How to play, Escape", ID_HELP_HOW_TO_PLAY, Titled("How to play"), Key(KEY_ESCAPE)},
         {"Players, OK", ID_GAME_PLAYERS, Titled("Players"), players(IDOK)},
         {"Players, Cancel", ID_GAME_PLAYERS, Titled("Players"), players(IDCANCEL)},
         {"Players, Escape", ID_GAME_PLAYERS, Titled("Players"), Key(KEY_ESCAPE)},
@@ -512,7 +515,8 @@ TEST_P(EscapeAfterDialogTest, EscapeStillEndsTheGame)
                closed = true;
                way.close(top);
            }});
-    ChooseMenu(way.command == IDM_ABOUTBOX ? 'H' : 'G', way.command);
+    const bool help = way.command == IDM_ABOUTBOX || way.command == ID_HELP_HOW_TO_PLAY;
+    ChooseMenu(help ? 'H' : 'G', way.command);
     ASSERT_TRUE(gui::RunUntil([&] { return closed && !way.find(); }, 10000));
     gui::RunFor(200);
     // Over a cell of the board, or over the banner beside it.
@@ -522,4 +526,59 @@ TEST_P(EscapeAfterDialogTest, EscapeStillEndsTheGame)
     EXPECT_EQ(main.GetResult(), IDCANCEL);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWayOfClosing, EscapeAfterDialogTest, ::testing::Range(0, 26));
+INSTANTIATE_TEST_SUITE_P(EveryWayOfClosing, EscapeAfterDialogTest, ::testing::Range(0, 30));
+
+TEST_F(GameEndToEndTest, ATurnIsPlayedWithTheKeysAloneAndTheShortcutsWork)
+{
+    // The first pieces: red on the three first cells; next come red, red and yellow.
+    ASSERT_TRUE(Open({0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    const auto pressed = [&](int key, int modifiers = wxMOD_NONE) {
+        gui::Input().Char(key, modifiers);
+        gui::RunFor(60);
+    };
+    pressed(WXK_RIGHT);
+    pressed(WXK_RIGHT);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.hoverCol == 2; }));
+    EXPECT_EQ(Status(), "Select piece");
+    EXPECT_EQ(gui::ScreenPixel(gui::ClientToScreen(main, Point{60, 0})), Rgb(255, 255, 255));
+    pressed(WXK_SPACE);
+    ASSERT_TRUE(WaitState(STATE_SELECT_DESTINATION));
+
+    InjectArrivals({{0, 3}, {0, 4}, {5, 5}}, {2, 3, 4}, CellPos{0, 2}, CellPos{1, 2});
+    pressed(WXK_DOWN);
+    pressed(WXK_SPACE);
+    ASSERT_TRUE(gui::RunUntil([&] { return Cell(5, 5) == 1; }, 5000));
+    ASSERT_TRUE(WaitState(STATE_SELECT_PIECE));
+    Shot("e2e_keys_turn");
+
+    // The menu shows the shortcuts beside the items, whose texts stay as they are.
+    wxMenuBar* bar = dynamic_cast<wxFrame*>(gui::PeerOf(main)->GetTopLevel())->GetMenuBar();
+    const int drawNext = gui::PeerOf(main)->GetMenuBar().ItemIdOf(ID_GAME_DRAW_NEXT);
+    EXPECT_EQ(bar->FindItem(drawNext)->GetExtraAccels().at(0).ToString(), "Ctrl+D");
+    gui::Input().Char('G', wxMOD_ALT);
+    gui::RunFor(300);
+    Rect around = gui::ScreenRectOf(main);
+    around.right += 120;
+    around.bottom += 160;
+    gui::SaveScreenshot(around, "e2e_game_menu_shortcuts");
+    pressed(WXK_ESCAPE);
+
+    // Ctrl+Z now takes the move back, Ctrl+D draws the next pieces, F1 explains the game.
+    pressed('Z', wxMOD_CONTROL);
+    ASSERT_TRUE(gui::RunUntil([&] { return Cell(0, 2) == 0 && Cell(5, 5) == EMPTY_CELL; }, 5000));
+    EXPECT_TRUE(gui::RunUntil([&] { return Status() == "Select piece"; }));
+    pressed('D', wxMOD_CONTROL);
+    EXPECT_TRUE(gui::RunUntil([&] { return main.controller.board.emptyCount == 81 - 6; }, 5000));
+
+    bool explained = false;
+    Answer(Titled("How to play"), {[&](wxTopLevelWindow*) { explained = true; }, Key(KEY_RETURN)});
+    gui::Input().Char(WXK_F1);
+    EXPECT_TRUE(gui::RunUntil([&] { return explained && !FindTop("How to play"); }, 10000));
+
+    // Ctrl+Q ends the game and closes the window (without a window manager the keyboard follows
+    // the pointer back to it).
+    MoveMouse(Point{6, 6});
+    gui::Input().Char('Q', wxMOD_CONTROL);
+    ASSERT_TRUE(gui::RunUntil([&] { return main.IsEnded(); }));
+    EXPECT_EQ(main.GetResult(), IDOK);
+}
