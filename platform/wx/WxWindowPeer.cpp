@@ -335,12 +335,14 @@ void WxWindowPeer::Orphan()
     controls.clear();
 }
 
-void WxWindowPeer::PostSimple(MessageKind messageKind, unsigned id)
+void WxWindowPeer::PostSimple(MessageKind messageKind, unsigned id, int code, unsigned flags)
 {
     Message message;
     message.target = &window;
     message.kind = messageKind;
     message.id = id;
+    message.code = code;
+    message.flags = flags;
     backend.Post(message);
 }
 
@@ -386,22 +388,12 @@ void WxWindowPeer::PostKey(wxKeyEvent& event)
         event.Skip();
         return;
     }
-    Message message;
-    message.target = &window;
-    message.kind = MSG_KEYDOWN;
-    message.id = key;
-    message.flags = modifiers;
-    backend.Post(message);
+    PostSimple(MSG_KEYDOWN, key, 0, modifiers);
 }
 
 void WxWindowPeer::PostCommand(unsigned id)
 {
-    Message message;
-    message.target = &window;
-    message.kind = MSG_COMMAND;
-    message.id = id;
-    message.code = BN_CLICKED;
-    backend.Post(message);
+    PostSimple(MSG_COMMAND, id, BN_CLICKED);
 }
 
 void WxWindowPeer::OnMenu(wxCommandEvent& event)

@@ -90,7 +90,7 @@ private:
     void OnMenu(wxCommandEvent& event);
     void OnSheetButton(wxCommandEvent& event);
     void OnPageChanging(wxBookCtrlEvent& event);
-    void PostSimple(MessageKind kind, unsigned id);
+    void PostSimple(MessageKind kind, unsigned id, int code = 0, unsigned flags = 0);
     void StopKeyFilter();
 
     WxBackend& backend;
