@@ -36,7 +36,7 @@ bench: deps
 # printed, each under an Xvfb of its own; docs/performance.md lists them.
 measure-gui: deps
 	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=Release -DTOBRIX_BENCH=OFF
-	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure tobrix
+	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure tobrix tobrix_startup_floor
 	tests/gui/measure/measure-gui.sh build-measure
 
 # An optimised build installed under PREFIX; DESTDIR is honoured.

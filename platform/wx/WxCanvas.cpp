@@ -5,6 +5,7 @@
 #include "platform/wx/WxBackend.h"
 
 #include <cairo.h>
+#include <gdk/gdk.h>
 
 #include <cstdint>
 
@@ -54,39 +55,63 @@ void WxCanvas::Resize(int width, int height)
     }
     if (screen) {
         cairo_surface_destroy(screen);
+        screen = nullptr;
     }
     screenWidth = width;
     screenHeight = height;
-    screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width > 0 ? width : 1,
-                                        height > 0 ? height : 1);
+    Refresh(false);
+}
+
+cairo_surface_t* WxCanvas::Screen()
+{
+    if (screen) {
+        return screen;
+    }
+    const int width = screenWidth > 0 ? screenWidth : 1;
+    const int height = screenHeight > 0 ? screenHeight : 1;
+    // An image made for the canvas's own window is one the display reads directly (shared
+    // memory on X11); a plain one it would first copy into a staging buffer of its own.
+    GdkWindow* own = GTKGetDrawingWindow();
+    screen =
+        own ? gdk_window_create_similar_image_surface(own, CAIRO_FORMAT_RGB24, width, height, 1)
+            : nullptr;
+    if (screen && (cairo_surface_status(screen) != CAIRO_STATUS_SUCCESS ||
+                   cairo_surface_get_type(screen) != CAIRO_SURFACE_TYPE_IMAGE)) {
+        cairo_surface_destroy(screen);
+        screen = nullptr;
+    }
+    if (!screen) {
+        screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    }
     const std::uint32_t face = CairoPixel(GetSysColor(COLOR_BTNFACE));
     unsigned char* data = cairo_image_surface_get_data(screen);
     const int stride = cairo_image_surface_get_stride(screen);
-    for (int y = 0; y < cairo_image_surface_get_height(screen); ++y) {
+    for (int y = 0; y < height; ++y) {
         auto* row =
             reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < cairo_image_surface_get_width(screen); ++x) {
+        for (int x = 0; x < width; ++x) {
             row[x] = face;
         }
     }
     cairo_surface_mark_dirty(screen);
-    Refresh(false);
+    return screen;
 }
 
 void WxCanvas::Present(const Rect& area)
 {
-    if (!window || !screen) {
+    if (!window) {
         return;
     }
+    cairo_surface_t* copy = Screen();
     const PixelImage& buffer = window->GetBackBuffer();
     Rect inside = IntersectRect(area, Rect{0, 0, screenWidth, screenHeight});
     inside = IntersectRect(inside, Rect{0, 0, buffer.width, buffer.height});
     if (inside.IsEmpty()) {
         return;
     }
-    cairo_surface_flush(screen);
-    unsigned char* data = cairo_image_surface_get_data(screen);
-    const int stride = cairo_image_surface_get_stride(screen);
+    cairo_surface_flush(copy);
+    unsigned char* data = cairo_image_surface_get_data(copy);
+    const int stride = cairo_image_surface_get_stride(copy);
     for (int y = inside.top; y < inside.bottom; ++y) {
         const ColorRef* from = buffer.pixels.data() + static_cast<std::size_t>(y) * buffer.width;
         auto* to = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
@@ -94,7 +119,7 @@ void WxCanvas::Present(const Rect& area)
             to[x] = CairoPixel(from[x]);
         }
     }
-    cairo_surface_mark_dirty_rectangle(screen, inside.left, inside.top, inside.Width(),
+    cairo_surface_mark_dirty_rectangle(copy, inside.left, inside.top, inside.Width(),
                                        inside.Height());
     RefreshRect(wxRect(inside.left, inside.top, inside.Width(), inside.Height()), false);
     unpainted = true;
@@ -112,9 +137,9 @@ void WxCanvas::OnPaint(wxPaintEvent& /*event*/)
     // The toolkit's own context of this paint is clipped to the update region already: one copy
     // of the screen copy fills every updated rectangle, with no wx context built around it.
     cairo_t* context = GTKPaintContext();
-    if (context && screen) {
+    if (context) {
         cairo_save(context);
-        cairo_set_source_surface(context, screen, 0, 0);
+        cairo_set_source_surface(context, Screen(), 0, 0);
         cairo_paint(context);
         cairo_restore(context);
     }

@@ -32,6 +32,7 @@ public:
     void Detach() { window = nullptr; }
 
 private:
+    cairo_surface_t* Screen();
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
@@ -40,7 +41,8 @@ private:
 
     WxBackend& backend;
     Window* window;
-    // The screen copy, in the toolkit's own pixel format, so a paint is one copy by Cairo.
+    // The screen copy, in the toolkit's own pixel format, so a paint is one copy by Cairo; made
+    // when first needed, so that it is made for the canvas's own window once it has one.
     cairo_surface_t* screen = nullptr;
     int screenWidth = 0;
     int screenHeight = 0;

@@ -2,22 +2,6 @@
 
 #include "platform/Bitmap.h"
 
-void WxImages::CopyArea(const PixelImage& source, const Rect& area, wxImage& target)
-{
-    unsigned char* data = target.GetData();
-    const int stride = target.GetWidth() * 3;
-    for (int y = area.top; y < area.bottom; ++y) {
-        const ColorRef* from = source.pixels.data() + static_cast<size_t>(y) * source.width;
-        unsigned char* to = data + static_cast<size_t>(y) * stride;
-        for (int x = area.left; x < area.right; ++x) {
-            ColorRef color = from[x];
-            to[x * 3] = static_cast<unsigned char>(GetRValue(color));
-            to[x * 3 + 1] = static_cast<unsigned char>(GetGValue(color));
-            to[x * 3 + 2] = static_cast<unsigned char>(GetBValue(color));
-        }
-    }
-}
-
 wxImage WxImages::ToImage(const PixelImage& source)
 {
     wxImage image(source.width, source.height, false);

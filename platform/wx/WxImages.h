@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Geometry.h"
 #include "platform/PixelImage.h"
 
 #include <wx/bitmap.h>
@@ -11,9 +10,6 @@
 class WxImages
 {
 public:
-    // Copies the area of source into the RGB image of the same size (the screen copy of a
-    // window); the area must lie inside both.
-    static void CopyArea(const PixelImage& source, const Rect& area, wxImage& target);
     // The whole image, its transparent pixels masked out (for cursors and icons).
     static wxImage ToImage(const PixelImage& source);
     // A PixelImage of what a wx bitmap shows (screen read-backs in tests, screenshots).

@@ -101,5 +101,6 @@ TEST_F(WindowInputTest, TheClientAreaIsExactlyWhatTheWindowRectangleWasMadeFor)
     EXPECT_EQ(placed.left, 40);
     EXPECT_EQ(placed.top, 30);
     EXPECT_EQ(gui::ScreenPixel(gui::ClientToScreen(window, Point{649, 634})), Rgb(255, 0, 0));
+    EXPECT_EQ(gui::CountScreenDifferences(window), 0);
     gui::SaveScreenshot(gui::ScreenRectOf(window), "gui_test_window_650x635");
 }

@@ -84,6 +84,16 @@ for run in 1 2; do
     env -u GDK_GL "$measure" --startup "$program" 20 | sed 's/^/cold: /'
     stop_server
 done
+floor="$build/tests/gui/tobrix_startup_floor"
+if [ -x "$floor" ]; then
+    echo "-- the toolkit's floor: a wx frame with one painted panel and nothing else"
+    for run in 1 2; do
+        start_server
+        env -u GDK_GL "$measure" --startup "$floor" 9 | sed 's/^start-up 9x9/floor/; s/^/cold: /'
+        env -u GDK_GL "$measure" --startup "$floor" 9 | sed 's/^start-up 9x9/floor/; s/^/warm: /'
+        stop_server
+    done
+fi
 echo "-- for comparison: GDK_GL set (empty), so the program leaves the toolkit's GL as it is"
 start_server
 GDK_GL= "$measure" --startup "$program" 9 | sed 's/^/cold: /'
