@@ -13,9 +13,12 @@
 #include "settings/PlayingValues.h"
 
 #include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
 #include <valgrind/callgrind.h>
 #include <wx/evtloop.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 
 #include <algorithm>
@@ -52,15 +55,6 @@ Figures Time(int count, const std::function<void(int)>& work)
         worst = std::max(worst, ms);
     }
     return Figures{total / count, worst};
-}
-
-// The CPU time the process has used, all threads, in milliseconds.
-double CpuMs()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
-           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
 }
 
 // How often the main thread has given up or lost the processor: each wake-up of a wait is one.
@@ -174,9 +168,66 @@ void RunLoopFor(int ms)
     loop.Run();
 }
 
+// Where a process's CPU time goes: user and kernel time of all its threads (getrusage), the
+// main thread's own time (its clock is exact where getrusage's split is sampled), and how often
+// the main thread gave up the processor or lost it.
+struct CpuUse
+{
+    double userMs;
+    double systemMs;
+    double threadMs;
+    long voluntary;
+    long involuntary;
+};
+
+CpuUse CpuNow()
+{
+    rusage process{};
+    getrusage(RUSAGE_SELF, &process);
+    rusage thread{};
+    getrusage(RUSAGE_THREAD, &thread);
+    timespec clock{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &clock);
+    return CpuUse{process.ru_utime.tv_sec * 1e3 + process.ru_utime.tv_usec / 1e3,
+                  process.ru_stime.tv_sec * 1e3 + process.ru_stime.tv_usec / 1e3,
+                  clock.tv_sec * 1e3 + clock.tv_nsec / 1e6, thread.ru_nvcsw, thread.ru_nivcsw};
+}
+
+// User plus kernel time of another process (the X server, named by TOBRIX_MEASURE_SERVER_PID),
+// in milliseconds; negative when it cannot be read.
+double OtherProcessCpuMs(const char* pidText)
+{
+    if (pidText == nullptr) {
+        return -1;
+    }
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%s/stat", pidText);
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        return -1;
+    }
+    char line[1024];
+    const bool read = std::fgets(line, sizeof line, file) != nullptr;
+    std::fclose(file);
+    // The command name may hold spaces; the fields after it are plain numbers: utime and stime
+    // are the 12th and 13th after the closing parenthesis.
+    const char* rest = read ? std::strrchr(line, ')') : nullptr;
+    unsigned long utime = 0;
+    unsigned long stime = 0;
+    if (rest == nullptr ||
+        std::sscanf(rest + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime,
+                    &stime) != 2) {
+        return -1;
+    }
+    return (utime + stime) * 1e3 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 // One tick of the selected piece's jiggle on the real window, everything the process does in the
-// meantime included. Under callgrind (--collect-atstart=no) only this stretch is counted.
-void MeasureJiggle(int seconds, bool underCallgrind)
+// meantime included. Under callgrind (--collect-atstart=no) only this stretch is counted; the
+// marker lines let a system call trace find the stretch. A shorter timer period than the game's
+// does the same work per tick with less of other processes' work in between: what a tick costs
+// with the processor's caches still holding the toolkit's code.
+void MeasureJiggle(int seconds, bool underCallgrind, unsigned period = SELECTION_TIMER_PERIOD)
 {
     Game game(20);
     int row = 0;
@@ -190,23 +241,85 @@ void MeasureJiggle(int seconds, bool underCallgrind)
     // The mouse leaves the board, so only the timer works; under callgrind the start-up's last
     // work takes longer to settle.
     gui::Input().MouseMove(1, 1);
+    if (period != SELECTION_TIMER_PERIOD) {
+        game.main.SetTimer(SELECTION_TIMER_ID, period);
+    }
     gui::RunFor(underCallgrind ? 2000 : 400);
 
+    const char* serverPid = std::getenv("TOBRIX_MEASURE_SERVER_PID");
     const int angle = game.main.controller.painter.jiggleAngle;
-    const double cpu = CpuMs();
+    const double server = OtherProcessCpuMs(serverPid);
     const long allocations = measure::Allocations();
+    std::printf("jiggle stretch begins\n");
+    std::fflush(stdout);
+    const CpuUse before = CpuNow();
     CALLGRIND_TOGGLE_COLLECT;
     RunLoopFor(seconds * 1000);
     CALLGRIND_TOGGLE_COLLECT;
+    const CpuUse after = CpuNow();
+    std::printf("jiggle stretch ends\n");
+    std::fflush(stdout);
     const long allocated = measure::Allocations() - allocations;
-    const double used = CpuMs() - cpu;
+    const double serverUsed = OtherProcessCpuMs(serverPid) - server;
     const int ticks = (game.main.controller.painter.jiggleAngle - angle + 360) % 360;
     if (underCallgrind) {
         std::printf("jiggle ticks counted: %d\n", ticks);
         return;
     }
-    std::printf("jiggle tick (20x20 board, %d ticks): %.3f ms CPU, %.0f allocations each\n", ticks,
-                used / std::max(ticks, 1), static_cast<double>(allocated) / std::max(ticks, 1));
+    const double n = std::max(ticks, 1);
+    const double user = after.userMs - before.userMs;
+    const double system = after.systemMs - before.systemMs;
+    std::printf("jiggle tick (20x20 board, every %u ms, %d ticks in %d s): %.3f ms CPU, %.0f "
+                "allocations each\n",
+                period, ticks, seconds, (user + system) / n, static_cast<double>(allocated) / n);
+    std::printf("  process: %.3f ms user + %.3f ms system; main thread's clock %.3f ms; main "
+                "thread %.2f voluntary + %.2f involuntary context switches, each per tick\n",
+                user / n, system / n, (after.threadMs - before.threadMs) / n,
+                (after.voluntary - before.voluntary) / n,
+                (after.involuntary - before.involuntary) / n);
+    if (serverPid != nullptr && server >= 0 && serverUsed >= 0) {
+        std::printf("  X server: %.3f ms CPU per tick (clock ticks of %.0f ms)\n", serverUsed / n,
+                    1e3 / static_cast<double>(sysconf(_SC_CLK_TCK)));
+    }
+}
+
+// The same jiggle tick done by hand (the timer's handler, the presentation, the toolkit's paint
+// forced at once) back to back, and again with the main thread asleep for 20 or 80 ms (the game's
+// timer period) before each: the same instructions, so the difference is what a pause costs the
+// next tick (caches and address translations refilled after other processes ran).
+void MeasureJiggleByHand(int count)
+{
+    Game game(20);
+    int row = 0;
+    int col = 0;
+    if (!game.FindMove(row, col)) {
+        return;
+    }
+    game.Click(row, col);
+    gui::RunUntil([&] { return game.main.controller.state == STATE_SELECT_DESTINATION; });
+    gui::Input().MouseMove(1, 1);
+    gui::RunFor(400);
+    game.main.KillTimer(SELECTION_TIMER_ID);
+    for (const int pauseMs : {0, 20, 80, 0}) {
+        double used = 0;
+        for (int i = 0; i < count; ++i) {
+            if (pauseMs > 0) {
+                timespec pause{0, pauseMs * 1000000L};
+                nanosleep(&pause, nullptr);
+            }
+            const double start = CpuNow().threadMs;
+            CALLGRIND_TOGGLE_COLLECT;
+            game.main.OnTimer(SELECTION_TIMER_ID);
+            game.main.Present();
+            for (wxWindow* window : wxTopLevelWindows) {
+                window->Update();
+            }
+            CALLGRIND_TOGGLE_COLLECT;
+            used += CpuNow().threadMs - start;
+        }
+        std::printf("jiggle tick by hand x %d, %2d ms asleep before each: %.3f ms CPU each\n",
+                    count, pauseMs, used / count);
+    }
 }
 
 // Turns in which pieces move one cell and new ones arrive, from the click on the piece until
@@ -250,7 +363,8 @@ void MeasureTurns(int count)
 
 } // namespace
 
-// Without arguments: the in-process figures. --jiggle: only the jiggle stretch, for callgrind.
+// Without arguments: the in-process figures. --jiggle [SECONDS]: only the jiggle stretch, for
+// callgrind or a system call trace; --jiggle-by-hand: only the ticks done by hand, for callgrind.
 // --startup PROGRAM [SIZE]: start-up and peak memory of the program.
 int main(int argc, char** argv)
 {
@@ -258,16 +372,21 @@ int main(int argc, char** argv)
         return measure::MeasureStartup(argv[2], argc >= 4 ? std::atoi(argv[3]) : 9);
     }
     const bool jiggleOnly = argc >= 2 && std::strcmp(argv[1], "--jiggle") == 0;
+    const int jiggleSeconds = argc >= 3 ? std::atoi(argv[2]) : 5;
     if (!gui::StartWx(argv[0])) {
         return gui::SKIPPED;
     }
     {
         WxBackend backend;
-        if (jiggleOnly) {
-            MeasureJiggle(5, true);
+        if (argc >= 2 && std::strcmp(argv[1], "--jiggle-by-hand") == 0) {
+            MeasureJiggleByHand(50);
+        } else if (jiggleOnly) {
+            MeasureJiggle(std::max(jiggleSeconds, 1), true);
         } else {
             MeasureTestWindow();
-            MeasureJiggle(3, false);
+            MeasureJiggle(10, false);
+            MeasureJiggle(5, false, 20);
+            MeasureJiggleByHand(200);
             MeasureTurns(8);
         }
     }

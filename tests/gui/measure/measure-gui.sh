@@ -53,8 +53,32 @@ printf '[Settings]\ngtk-enable-animations=false\ngtk-cursor-blink=false\n' \
 
 echo "== On the real window (Release, under Xvfb)"
 start_server
-XDG_CONFIG_HOME="$work/config" "$measure"
+XDG_CONFIG_HOME="$work/config" TOBRIX_MEASURE_SERVER_PID="$server" "$measure"
 stop_server
+
+if command -v strace >/dev/null 2>&1; then
+    echo "== System calls per jiggle tick (strace -c attached for 5 s of a 10 s stretch)"
+    start_server
+    XDG_CONFIG_HOME="$work/config" "$measure" --jiggle 10 >"$work/strace-jiggle.log" 2>&1 &
+    traced=$!
+    tries=0
+    while ! grep -q "stretch begins" "$work/strace-jiggle.log" && [ $tries -lt 300 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    strace -c -f -p "$traced" -o "$work/strace.txt" 2>/dev/null &
+    tracer=$!
+    sleep 5
+    kill -INT "$tracer" 2>/dev/null
+    wait "$tracer" 2>/dev/null
+    wait "$traced"
+    stop_server
+    # The game's timer ticks every 80 ms: 5 s hold 62 ticks.
+    awk '$1 ~ /^[0-9.]+$/ && $NF != "total" {
+            errors = (NF == 6) ? $5 : 0
+            printf "%s: %.1f per tick (%.1f of them failed)\n", $NF, $4 / 62.5, errors / 62.5 }' \
+        "$work/strace.txt"
+fi
 
 if command -v valgrind >/dev/null 2>&1; then
     echo "== Instructions per jiggle tick (callgrind counts instructions, whatever else loads the machine)"
