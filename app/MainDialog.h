@@ -62,6 +62,10 @@ public:
     void OnLButtonDown(unsigned flags, Point point) override;
     void OnRButtonUp(unsigned flags, Point point) override;
     void OnTimer(unsigned id) override;
+    // A click on a board cell, by the mouse or by Space on the highlighted cell.
+    void ClickCell(int row, int col);
+    // The cursor of the controller's state: the delete cursor while deleting.
+    void UpdateCursor();
     void SetToolEnabled(bool enable, int tool);
     // Enables the undo and delete tools, each button with its menu item, exactly when their
     // commands can act; every command that may change what they can do ends with it.

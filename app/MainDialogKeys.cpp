@@ -7,39 +7,45 @@
 
 #include <algorithm>
 
+namespace {
+// The board's keys, pressed without modifiers: an arrow steps the highlight, Space (no step)
+// clicks the highlighted cell.
+struct BoardKey
+{
+    unsigned key;
+    int colStep;
+    int rowStep;
+};
+constexpr BoardKey boardKeys[] = {
+    {VK_LEFT, -1, 0}, {VK_RIGHT, 1, 0}, {VK_UP, 0, -1}, {VK_DOWN, 0, 1}, {VK_SPACE, 0, 0},
+};
+
+const BoardKey* FindBoardKey(unsigned key, unsigned flags)
+{
+    if (flags != 0) {
+        return nullptr;
+    }
+    const auto* found = std::find_if(std::begin(boardKeys), std::end(boardKeys),
+                                     [key](const BoardKey& entry) { return entry.key == key; });
+    return found != std::end(boardKeys) ? found : nullptr;
+}
+} // namespace
+
 bool MainDialog::WantsKey(unsigned key, unsigned flags) const
 {
-    return flags == 0 &&
-           (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN || key == VK_SPACE);
+    return FindBoardKey(key, flags) != nullptr;
 }
 
 void MainDialog::OnKeyDown(unsigned key, unsigned flags)
 {
-    if (flags != 0) {
+    const BoardKey* entry = FindBoardKey(key, flags);
+    if (!entry) {
         return;
     }
-    switch (key) {
-    case VK_LEFT:
-        MoveHighlight(-1, 0);
-        break;
-    case VK_RIGHT:
-        MoveHighlight(1, 0);
-        break;
-    case VK_UP:
-        MoveHighlight(0, -1);
-        break;
-    case VK_DOWN:
-        MoveHighlight(0, 1);
-        break;
-    case VK_SPACE:
-        if (hoverCol >= 0 && hoverRow >= 0) {
-            const Point centre{hoverCol * cellSize + cellSize / 2,
-                               hoverRow * cellSize + cellSize / 2};
-            OnLButtonDown(MK_LBUTTON, centre);
-        }
-        break;
-    default:
-        break;
+    if (entry->colStep != 0 || entry->rowStep != 0) {
+        MoveHighlight(entry->colStep, entry->rowStep);
+    } else if (hoverCol >= 0 && hoverRow >= 0) {
+        ClickCell(hoverRow, hoverCol);
     }
 }
 

@@ -132,10 +132,21 @@ void MainDialog::OnLButtonDown(unsigned /*flags*/, Point point)
         }
         UpdateTools();
     }
+    UpdateCursor();
+    Default();
+}
 
+void MainDialog::ClickCell(int row, int col)
+{
+    ShowState(controller.OnCellClick(row, col));
+    UpdateTools();
+    UpdateCursor();
+}
+
+void MainDialog::UpdateCursor()
+{
     cursor = Cursor::Load(controller.state == STATE_DELETING ? IDCUR_DELETE : IDCUR_SELECT);
     SetCursor(cursor);
-    Default();
 }
 
 void MainDialog::OnRButtonUp(unsigned /*flags*/, Point /*point*/)

@@ -21,11 +21,10 @@ enum PeerKind
 // deliver (MessageQueue::DeliverAll; the queue itself holds back what a busy window or a Sleep
 // must not see): mouse moves, left button-downs (a double click as one more) and right
 // button-ups in client coordinates, only over the client area or for the window holding the
-// capture; menu items as MSG_COMMAND; Enter as MSG_KEY_ENTER and Escape as MSG_KEY_ESCAPE; the
-// keys a window wants (Window::WantsKey) as MSG_KEYDOWN; a menu item's shortcut as MSG_KEYDOWN
-// too (the window runs the command while the item is enabled), or as MSG_COMMAND when the
-// toolkit runs its shortcuts itself, which it then does only for enabled items; the close box
-// and Alt+F4 as MSG_SYSCOMMAND SC_CLOSE; a real control the player clicked or changed as
+// capture; menu items as MSG_COMMAND; every key press of the active window as MakeKeyMessage
+// (platform/KeyRoute.h) makes it, whatever control has the focus (Escape, Enter, Alt+F4, the
+// menu's shortcuts and the keys the window wants; the rest stays with the toolkit, and so does
+// every key while a menu is open); the close box as MSG_SYSCOMMAND SC_CLOSE; a real control the player clicked or changed as
 // MSG_COMMAND with BN_CLICKED or CBN_SELCHANGE (the toolkit has changed the control already); a
 // property sheet's tab as MSG_SELECT_TAB. The MSG_CONTROL_* messages are for backends without
 // real controls.

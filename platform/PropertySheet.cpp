@@ -1,6 +1,7 @@
 #include "platform/PropertySheet.h"
 
 #include "platform/Backend.h"
+#include "platform/Keys.h"
 #include "platform/WindowPeer.h"
 
 PropertySheet::PropertySheet(const char* caption, Window* parent, int selectPage)
@@ -98,6 +99,34 @@ bool PropertySheet::SetActivePage(int index)
 void PropertySheet::OnSelectTab(int index)
 {
     SetActivePage(index);
+}
+
+namespace {
+// The page step of a key that turns pages, 0 for any other key.
+int PageStep(unsigned key, unsigned flags)
+{
+    if (flags == FCONTROL && (key == VK_TAB || key == VK_NEXT)) {
+        return 1;
+    }
+    if ((flags == (FCONTROL | FSHIFT) && key == VK_TAB) || (flags == FCONTROL && key == VK_PRIOR)) {
+        return -1;
+    }
+    return 0;
+}
+} // namespace
+
+bool PropertySheet::WantsKey(unsigned key, unsigned flags) const
+{
+    return PageStep(key, flags) != 0;
+}
+
+void PropertySheet::OnKeyDown(unsigned key, unsigned flags)
+{
+    const int count = GetPageCount();
+    const int step = PageStep(key, flags);
+    if (step != 0 && count > 0 && activePage >= 0) {
+        SetActivePage((activePage + step + count) % count);
+    }
 }
 
 void PropertySheet::EndDialog(int newResult)

@@ -33,6 +33,10 @@ public:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnSelectTab(int index) override;
+    // Ctrl+Tab and Ctrl+Page Down bring the next page to the front, Ctrl+Shift+Tab and Ctrl+Page
+    // Up the one before, wrapping around, whatever control has the focus.
+    bool WantsKey(unsigned key, unsigned flags) const override;
+    void OnKeyDown(unsigned key, unsigned flags) override;
 
 protected:
     virtual void OnOK();

@@ -2,6 +2,8 @@
 
 #include "platform/Desktop.h"
 #include "platform/DialogTemplate.h"
+#include "platform/KeyRoute.h"
+#include "platform/Keys.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageQueue.h"
@@ -417,20 +419,23 @@ void HeadlessBackend::TimerTick(Window& window, unsigned id)
 
 void HeadlessBackend::Enter(Window& window)
 {
-    Inject(Make(window, MSG_KEY_ENTER));
+    KeyDown(window, VK_RETURN);
 }
 
 void HeadlessBackend::Escape(Window& window)
 {
-    Inject(Make(window, MSG_KEY_ESCAPE));
+    KeyDown(window, VK_ESCAPE);
 }
 
-void HeadlessBackend::KeyDown(Window& window, unsigned key, unsigned modifiers)
+bool HeadlessBackend::KeyDown(Window& window, unsigned key, unsigned modifiers,
+                              const KeyContext& context)
 {
-    Message message = Make(window, MSG_KEYDOWN);
-    message.id = key;
-    message.flags = modifiers;
+    Message message;
+    if (!MakeKeyMessage(window, key, modifiers, context, message)) {
+        return false;
+    }
     Inject(message);
+    return true;
 }
 
 void HeadlessBackend::Close(Window& window)

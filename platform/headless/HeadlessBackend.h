@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/KeyRoute.h"
 #include "platform/Message.h"
 #include "platform/headless/HeadlessWindow.h"
 
@@ -84,8 +85,10 @@ public:
     void TimerTick(Window& window, unsigned id);
     void Enter(Window& window);
     void Escape(Window& window);
-    // Any other key (platform/Keys.h) with its modifiers, shortcuts of the menu included.
-    void KeyDown(Window& window, unsigned key, unsigned modifiers = 0);
+    // A key (platform/Keys.h) with its modifiers, routed as the real window routes it (RouteKey);
+    // false, and nothing sent, for a key that would stay with the toolkit.
+    bool KeyDown(Window& window, unsigned key, unsigned modifiers = 0,
+                 const KeyContext& context = KeyContext{});
     // The close box (and Alt+F4).
     void Close(Window& window);
     // The player working a control of a dialog.

@@ -5,6 +5,7 @@
 #include "platform/MessageQueue.h"
 #include "platform/Window.h"
 #include "platform/wx/WxCanvas.h"
+#include "platform/wx/WxKeyHook.h"
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxTimer.h"
 #include "platform/wx/WxWindowPeer.h"
@@ -61,10 +62,12 @@ WxBackend::WxBackend()
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     MessageQueue::Get().Reset();
     SetBackend(this);
+    keyHook = std::make_unique<WxKeyHook>(*this);
 }
 
 WxBackend::~WxBackend()
 {
+    keyHook.reset();
     for (auto& timer : timers) {
         timer->Stop();
     }
@@ -106,6 +109,17 @@ WxWindowPeer* WxBackend::Peer(const Window& window) const
 {
     for (WxWindowPeer* peer : peers) {
         if (&peer->GetWindow() == &window) {
+            return peer;
+        }
+    }
+    return nullptr;
+}
+
+WxWindowPeer* WxBackend::TopLevelPeer(const void* handle) const
+{
+    for (WxWindowPeer* peer : peers) {
+        wxTopLevelWindow* top = peer->GetKind() != PEER_PAGE ? peer->GetTopLevel() : nullptr;
+        if (top && handle && top->GetHandle() == handle) {
             return peer;
         }
     }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class WxKeyHook;
 class WxTimer;
 class WxWindowPeer;
 class wxGUIEventLoop;
@@ -49,6 +50,8 @@ public:
     void Pump();
 
     WxWindowPeer* Peer(const Window& window) const;
+    // The peer of a window or sheet whose top-level window has that native handle, or nullptr.
+    WxWindowPeer* TopLevelPeer(const void* handle) const;
     // The window of the innermost modal loop, or nullptr.
     Window* InnermostModal() const;
     bool IsModalRunning(const Window& window) const;
@@ -77,6 +80,7 @@ private:
     std::vector<WxWindowPeer*> peers;
     std::vector<Loop> loops;
     std::vector<std::unique_ptr<WxTimer>> timers;
+    std::unique_ptr<WxKeyHook> keyHook;
     bool deliveryRequested = false;
     bool posting = false;
     // The frame's share of a window: width, and height including the caption (and menu bar).

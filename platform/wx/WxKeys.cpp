@@ -11,47 +11,14 @@ struct KeyPair
     unsigned game;
 };
 
-// The keypad's arrows and Delete count as the main ones.
+// The keys a menu item's shortcut may name besides letters, digits and F keys. The menu only shows
+// them: the game's key hook runs the shortcuts, from the keypad's Delete as well.
 const KeyPair namedKeys[] = {
-    {WXK_SPACE, VK_SPACE},
-    {WXK_LEFT, VK_LEFT},
-    {WXK_UP, VK_UP},
-    {WXK_RIGHT, VK_RIGHT},
-    {WXK_DOWN, VK_DOWN},
-    {WXK_DELETE, VK_DELETE},
-    {WXK_NUMPAD_LEFT, VK_LEFT},
-    {WXK_NUMPAD_UP, VK_UP},
-    {WXK_NUMPAD_RIGHT, VK_RIGHT},
-    {WXK_NUMPAD_DOWN, VK_DOWN},
-    {WXK_NUMPAD_DELETE, VK_DELETE},
+    {WXK_SPACE, VK_SPACE}, {WXK_LEFT, VK_LEFT},     {WXK_UP, VK_UP},
+    {WXK_RIGHT, VK_RIGHT}, {WXK_DOWN, VK_DOWN},     {WXK_DELETE, VK_DELETE},
     {',', VK_OEM_COMMA},
 };
 } // namespace
-
-unsigned WxKeys::FromWx(int keyCode)
-{
-    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
-        return static_cast<unsigned>(keyCode);
-    }
-    if (keyCode >= 'a' && keyCode <= 'z') {
-        return static_cast<unsigned>(keyCode - 'a' + 'A');
-    }
-    if (keyCode >= WXK_F1 && keyCode < WXK_F1 + F_KEYS) {
-        return VK_F1 + static_cast<unsigned>(keyCode - WXK_F1);
-    }
-    for (const KeyPair& pair : namedKeys) {
-        if (pair.wx == keyCode) {
-            return pair.game;
-        }
-    }
-    return 0;
-}
-
-unsigned WxKeys::ModifiersFromWx(int modifiers)
-{
-    return ((modifiers & wxMOD_SHIFT) ? FSHIFT : 0) | ((modifiers & wxMOD_CONTROL) ? FCONTROL : 0) |
-           ((modifiers & wxMOD_ALT) ? FALT : 0);
-}
 
 wxAcceleratorEntry WxKeys::ToWx(const Accelerator& accel)
 {

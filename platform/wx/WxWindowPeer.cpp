@@ -8,15 +8,12 @@
 #include "platform/wx/WxArt.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCanvas.h"
-#include "platform/wx/WxKeys.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxTemplateLayout.h"
 
 #include <wx/bookctrl.h>
-#include <wx/button.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
-#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/propdlg.h>
@@ -58,33 +55,6 @@ Rect ToPixels(const wxSize& base, int x, int y, int cx, int cy)
     return Rect{across(x), down(y), across(x + cx), down(y + cy)};
 }
 
-// While a window holds the mouse, GTK gives key presses to the focused control without the
-// top-level window's char hook, so Escape, Enter and Alt+F4 would go unheard whenever the mouse
-// is over the game's board. This filter hands the key presses of that window to the hook, as the
-// toolkit does otherwise.
-class CaptureKeyFilter : public wxEventFilter
-{
-public:
-    explicit CaptureKeyFilter(wxTopLevelWindow* top) : top(top) {}
-
-    int FilterEvent(wxEvent& event) override
-    {
-        if (event.GetEventType() != wxEVT_KEY_DOWN) {
-            return Event_Skip;
-        }
-        auto* target = dynamic_cast<wxWindow*>(event.GetEventObject());
-        if (!target || wxGetTopLevelParent(target) != top) {
-            return Event_Skip;
-        }
-        wxKeyEvent hook(static_cast<wxKeyEvent&>(event));
-        hook.SetEventType(wxEVT_CHAR_HOOK);
-        hook.SetEventObject(top);
-        return top->ProcessWindowEvent(hook) ? Event_Processed : Event_Skip;
-    }
-
-private:
-    wxTopLevelWindow* top;
-};
 } // namespace
 
 WxWindowPeer::WxWindowPeer(WxBackend& backend, Window& window, PeerKind kind)
@@ -94,7 +64,6 @@ WxWindowPeer::WxWindowPeer(WxBackend& backend, Window& window, PeerKind kind)
 
 WxWindowPeer::~WxWindowPeer()
 {
-    StopKeyFilter();
     if (canvas) {
         canvas->Detach();
         if (canvas->HasCapture()) {
@@ -111,10 +80,9 @@ WxWindowPeer::~WxWindowPeer()
     }
     if (top) {
         top->Unbind(wxEVT_CLOSE_WINDOW, &WxWindowPeer::OnClose, this);
-        top->Unbind(wxEVT_CHAR_HOOK, &WxWindowPeer::OnCharHook, this);
         top->Unbind(wxEVT_MENU, &WxWindowPeer::OnMenu, this);
         top->Unbind(wxEVT_BUTTON, &WxWindowPeer::OnSheetButton, this);
-        top->Unbind(wxEVT_BOOKCTRL_PAGE_CHANGING, &WxWindowPeer::OnPageChanging, this);
+        top->Unbind(wxEVT_BOOKCTRL_PAGE_CHANGED, &WxWindowPeer::OnPageChanged, this);
         backend.OrphanPages(*this);
         top->Hide();
         top->Destroy();
@@ -171,10 +139,6 @@ bool WxWindowPeer::CreateSheet(wxWindow* parent)
     for (int i = 0; i < owner->GetPageCount(); ++i) {
         auto* holder = new wxPanel(book, wxID_ANY);
         // A page's client has its template's size; the rest of the tab shows the same face.
-        ColorRef face = GetSysColor(COLOR_BTNFACE);
-        holder->SetBackgroundColour(wxColour(static_cast<unsigned char>(GetRValue(face)),
-                                             static_cast<unsigned char>(GetGValue(face)),
-                                             static_cast<unsigned char>(GetBValue(face))));
         if (const DialogTemplate* page = owner->GetPage(i)->GetPageTemplate()) {
             wxFont font = TemplateFont(*page);
             holder->SetFont(font);
@@ -298,13 +262,12 @@ void WxWindowPeer::BuildClient(const DialogTemplate& dialogTemplate, wxWindow* p
 void WxWindowPeer::BindTopLevel()
 {
     top->Bind(wxEVT_CLOSE_WINDOW, &WxWindowPeer::OnClose, this);
-    top->Bind(wxEVT_CHAR_HOOK, &WxWindowPeer::OnCharHook, this);
     if (frame) {
         top->Bind(wxEVT_MENU, &WxWindowPeer::OnMenu, this);
     }
     if (sheet) {
         top->Bind(wxEVT_BUTTON, &WxWindowPeer::OnSheetButton, this);
-        top->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &WxWindowPeer::OnPageChanging, this);
+        top->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &WxWindowPeer::OnPageChanged, this);
     }
 }
 
@@ -357,40 +320,6 @@ void WxWindowPeer::OnClose(wxCloseEvent& event)
     }
 }
 
-void WxWindowPeer::OnCharHook(wxKeyEvent& event)
-{
-    int key = event.GetKeyCode();
-    if (key == WXK_ESCAPE && !event.HasAnyModifiers()) {
-        PostSimple(MSG_KEY_ESCAPE, 0);
-    } else if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
-        // A focused push button takes Enter itself; elsewhere Enter is the default button's.
-        if (dynamic_cast<wxButton*>(wxWindow::FindFocus())) {
-            event.Skip();
-        } else {
-            PostSimple(MSG_KEY_ENTER, 0);
-        }
-    } else if (key == WXK_F4 && event.GetModifiers() == wxMOD_ALT) {
-        // Without a window manager to turn Alt+F4 into a close request, it arrives here.
-        PostSimple(MSG_SYSCOMMAND, SC_CLOSE);
-    } else {
-        PostKey(event);
-    }
-}
-
-void WxWindowPeer::PostKey(wxKeyEvent& event)
-{
-    const unsigned key = WxKeys::FromWx(event.GetKeyCode());
-    const unsigned modifiers = WxKeys::ModifiersFromWx(event.GetModifiers());
-    // The menu's shortcuts go on to the toolkit, which runs those of enabled items as commands.
-    const Menu* bar = window.GetMenu();
-    if (key == 0 || (bar && bar->FindAccelerator(key, modifiers) != 0) ||
-        !window.WantsKey(key, modifiers)) {
-        event.Skip();
-        return;
-    }
-    PostSimple(MSG_KEYDOWN, key, 0, modifiers);
-}
-
 void WxWindowPeer::PostCommand(unsigned id)
 {
     PostSimple(MSG_COMMAND, id, BN_CLICKED);
@@ -426,11 +355,12 @@ void WxWindowPeer::OnSheetButton(wxCommandEvent& event)
     PostCommand(id);
 }
 
-void WxWindowPeer::OnPageChanging(wxBookCtrlEvent& event)
+void WxWindowPeer::OnPageChanged(wxBookCtrlEvent& event)
 {
-    // The sheet changes the tab itself once the page in front has let go of it, after the
-    // toolkit has finished refusing this change.
-    event.Veto();
+    // The toolkit has brought the tab to the front, by the mouse or by its own keys (the arrows on
+    // a focused tab): the sheet follows, making the page when it first shows, or turns the tab
+    // back when the page in front refuses to let go. Refusing the change beforehand is not
+    // possible with every way in: GTK turns a tab chosen by the keyboard even then.
     Message message;
     message.target = &window;
     message.kind = MSG_SELECT_TAB;
@@ -531,24 +461,9 @@ void WxWindowPeer::SetCapture(bool capture)
     }
     if (capture && !canvas->HasCapture()) {
         canvas->CaptureMouse();
-        if (!keyFilter && top) {
-            keyFilter = std::make_unique<CaptureKeyFilter>(top);
-            wxEvtHandler::AddFilter(keyFilter.get());
-        }
-    } else if (!capture) {
+    } else if (!capture && canvas->HasCapture()) {
         // The toolkit may have taken the mouse back already (a menu opened).
-        if (canvas->HasCapture()) {
-            canvas->ReleaseMouse();
-        }
-        StopKeyFilter();
-    }
-}
-
-void WxWindowPeer::StopKeyFilter()
-{
-    if (keyFilter) {
-        wxEvtHandler::RemoveFilter(keyFilter.get());
-        keyFilter.reset();
+        canvas->ReleaseMouse();
     }
 }
 

@@ -18,9 +18,7 @@ class Window;
 class wxBookCtrlEvent;
 class wxCloseEvent;
 class wxCommandEvent;
-class wxEventFilter;
 class wxFrame;
-class wxKeyEvent;
 class wxPropertySheetDialog;
 class wxTopLevelWindow;
 class wxWindow;
@@ -82,16 +80,12 @@ private:
     void BuildClient(const DialogTemplate& dialogTemplate, wxWindow* parent, const wxSize& least);
     void BindTopLevel();
     void OnClose(wxCloseEvent& event);
-    void OnCharHook(wxKeyEvent& event);
-    // A key the window wants, as MSG_KEYDOWN; any other goes on to the toolkit.
-    void PostKey(wxKeyEvent& event);
     // A menu item or a sheet button, as the command the game's handlers know.
     void PostCommand(unsigned id);
     void OnMenu(wxCommandEvent& event);
     void OnSheetButton(wxCommandEvent& event);
-    void OnPageChanging(wxBookCtrlEvent& event);
+    void OnPageChanged(wxBookCtrlEvent& event);
     void PostSimple(MessageKind kind, unsigned id, int code = 0, unsigned flags = 0);
-    void StopKeyFilter();
 
     WxBackend& backend;
     Window& window;
@@ -104,8 +98,6 @@ private:
     WxWindowPeer* sheetPeer = nullptr;
     std::vector<std::unique_ptr<WxControlPeer>> controls;
     WxMenuBar menuBar;
-    // Hands key presses to OnCharHook while the canvas holds the mouse (SetCapture).
-    std::unique_ptr<wxEventFilter> keyFilter;
     wxWeakRef<wxWindow> focusBefore;
     unsigned style = 0;
     bool hasMenu = false;
