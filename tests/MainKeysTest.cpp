@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "app/AboutDialog.h"
 #include "platform/Cursor.h"
+#include "platform/KeyRoute.h"
 #include "platform/Keys.h"
 #include "res/ResourceIds.h"
 
@@ -134,6 +136,62 @@ TEST_F(MainKeysTest, KeysPressedDuringAMoveWaitForItInOrder)
     EXPECT_EQ(window.controller.state, STATE_SELECT_DESTINATION);
     EXPECT_EQ(std::make_pair(window.controller.selRow, window.controller.selCol),
               std::make_pair(8, 8));
+}
+
+// Where each key goes, whatever control has the focus: the board's keys to the main window, the
+// shortcuts to the menu, Escape, Enter and Alt+F4 to the window's buttons and close box, and the
+// rest, every key of an open menu and Enter on a focused push button to the toolkit.
+TEST_F(MainKeysTest, EachKeyTakesItsRoute)
+{
+    Open();
+    AboutDialog about;
+    KeyContext menuOpen;
+    menuOpen.menuOpen = true;
+    KeyContext onButton;
+    onButton.buttonFocused = true;
+    const struct
+    {
+        const Window* window;
+        unsigned key, modifiers;
+        KeyContext context;
+        KeyRoute route;
+    } cases[] = {
+        {&window, VK_ESCAPE, 0, {}, KeyRoute::CANCEL},
+        {&window, VK_ESCAPE, 0, menuOpen, KeyRoute::TOOLKIT},
+        {&window, VK_DOWN, 0, menuOpen, KeyRoute::TOOLKIT},
+        {&window, 'N', FCONTROL, menuOpen, KeyRoute::TOOLKIT},
+        {&window, VK_ESCAPE, FSHIFT, {}, KeyRoute::TOOLKIT},
+        {&window, VK_RETURN, 0, {}, KeyRoute::DEFAULT_BUTTON},
+        {&window, VK_RETURN, 0, onButton, KeyRoute::TOOLKIT},
+        {&window, VK_F4, FALT, {}, KeyRoute::CLOSE},
+        {&window, VK_F4, 0, {}, KeyRoute::TOOLKIT},
+        {&window, 'N', FCONTROL, {}, KeyRoute::MENU_COMMAND},
+        {&window, 'N', FCONTROL | FSHIFT, {}, KeyRoute::TOOLKIT},
+        {&window, VK_DELETE, 0, {}, KeyRoute::MENU_COMMAND},
+        {&window, VK_F1, 0, {}, KeyRoute::MENU_COMMAND},
+        {&window, VK_UP, 0, {}, KeyRoute::WINDOW},
+        {&window, VK_SPACE, 0, {}, KeyRoute::WINDOW},
+        {&window, VK_LEFT, FSHIFT, {}, KeyRoute::TOOLKIT},
+        {&window, VK_TAB, 0, {}, KeyRoute::TOOLKIT},
+        {&window, VK_TAB, FCONTROL, {}, KeyRoute::TOOLKIT},
+        {&window, 'G', FALT, {}, KeyRoute::TOOLKIT},
+        {&window, 0, 0, {}, KeyRoute::TOOLKIT},
+        {&about, VK_DOWN, 0, {}, KeyRoute::TOOLKIT},
+        {&about, VK_ESCAPE, 0, {}, KeyRoute::CANCEL},
+        {&about, 'N', FCONTROL, {}, KeyRoute::TOOLKIT},
+        {&window.preferences, VK_TAB, FCONTROL, {}, KeyRoute::WINDOW},
+        {&window.preferences, VK_PRIOR, FCONTROL, {}, KeyRoute::WINDOW},
+        {&window.preferences, VK_TAB, 0, {}, KeyRoute::TOOLKIT},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RouteKey(*c.window, c.key, c.modifiers, c.context), c.route)
+            << c.key << " " << c.modifiers << " " << c.context.menuOpen;
+    }
+    // Escape in an open menu leaves the game running; outside it, ends it at once.
+    EXPECT_FALSE(headless.KeyDown(window, VK_ESCAPE, 0, menuOpen));
+    EXPECT_FALSE(window.IsEnded());
+    EXPECT_TRUE(headless.KeyDown(window, VK_ESCAPE));
+    EXPECT_TRUE(window.IsEnded());
 }
 
 // The main window with a log of the commands that reach it.

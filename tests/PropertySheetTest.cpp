@@ -2,6 +2,7 @@
 
 #include "platform/Control.h"
 #include "platform/DataExchange.h"
+#include "platform/Keys.h"
 #include "platform/PropertySheet.h"
 
 #include <memory>
@@ -213,6 +214,36 @@ TEST_F(PropertySheetTest, APageThatRefusesToBeLeftStaysInFront)
         EXPECT_FALSE(s.IsOpen());
     });
     EXPECT_EQ(sheet.DoModal(), IDOK);
+}
+
+TEST_F(PropertySheetTest, TheKeysTurnThePagesBothWaysAroundLikeTheTabs)
+{
+    const struct
+    {
+        unsigned key, modifiers;
+        int page;
+    } steps[] = {
+        {VK_TAB, FCONTROL, 1},           {VK_NEXT, FCONTROL, 2},  {VK_TAB, FCONTROL, 0},
+        {VK_TAB, FCONTROL | FSHIFT, 2},  {VK_PRIOR, FCONTROL, 1}, {VK_TAB, 0, 1},
+        {VK_NEXT, FCONTROL | FALT, 1},   {VK_PRIOR, FCONTROL, 0},
+    };
+    headless.ScriptDialog([&](DialogSession& s) {
+        for (const auto& step : steps) {
+            s.Key(step.key, step.modifiers);
+            EXPECT_EQ(sheet.GetActiveIndex(), step.page) << step.key << " " << step.modifiers;
+            EXPECT_EQ(s.Peer()->activeTab, step.page);
+        }
+        // A page that refuses to be left stays in front under the keys too.
+        first.refuseToLeave = true;
+        s.Key(VK_TAB, FCONTROL);
+        EXPECT_EQ(s.Peer()->activeTab, 0);
+        first.refuseToLeave = false;
+        s.Cancel();
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    // Each page initialised once in the run, and left as the tabs leave it.
+    EXPECT_EQ(log, (Log{"init First", "leave First", "init Second", "leave Second", "init Third",
+                        "leave Third", "leave First", "leave Third", "leave Second"}));
 }
 
 TEST_F(PropertySheetTest, ASheetWithoutPagesDoesNotOpen)

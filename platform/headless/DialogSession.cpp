@@ -92,6 +92,11 @@ void DialogSession::Cancel()
     backend.Escape(window);
 }
 
+void DialogSession::Key(unsigned key, unsigned modifiers)
+{
+    backend.KeyDown(window, key, modifiers);
+}
+
 void DialogSession::Close()
 {
     backend.Close(window);

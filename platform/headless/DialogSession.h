@@ -43,6 +43,8 @@ public:
 
     void Ok();     // Enter
     void Cancel(); // Escape
+    // Any key, routed as the real window routes it.
+    void Key(unsigned key, unsigned modifiers = 0);
     void Close();  // the close box
 
     void MouseMove(Point point);

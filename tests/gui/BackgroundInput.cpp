@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <chrono>
+#include <utility>
 
 namespace {
 // The two calls of the XTest client library used here.
@@ -75,18 +76,24 @@ void BackgroundInput::MoveTo(Point point)
     });
 }
 
-void BackgroundInput::PressKey(unsigned long keySymbol)
+void BackgroundInput::PressKey(unsigned long keySymbol, std::vector<unsigned long> held)
 {
     Join();
-    worker = std::thread([keySymbol] {
+    worker = std::thread([keySymbol, held = std::move(held)] {
         const XTest& xtest = Library();
         Display* display = XOpenDisplay(nullptr);
         if (!display || !xtest.key) {
             return;
         }
+        for (unsigned long modifier : held) {
+            xtest.key(display, XKeysymToKeycode(display, modifier), True, 0);
+        }
         unsigned int code = XKeysymToKeycode(display, keySymbol);
         xtest.key(display, code, True, 0);
         xtest.key(display, code, False, 0);
+        for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier) {
+            xtest.key(display, XKeysymToKeycode(display, *modifier), False, 0);
+        }
         XSync(display, False);
         XCloseDisplay(display);
     });

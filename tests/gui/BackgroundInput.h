@@ -23,8 +23,9 @@ public:
     void ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs);
     // The pointer moved to a screen point.
     void MoveTo(Point point);
-    // A key pressed and released (an X key symbol, such as 0xff1b for Escape).
-    void PressKey(unsigned long keySymbol);
+    // A key pressed and released (an X key symbol, such as 0xff1b for Escape) while the held
+    // keys (modifiers such as 0xffe3 for the left Control key) are down.
+    void PressKey(unsigned long keySymbol, std::vector<unsigned long> held = {});
     void Join();
 
 private:

@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace gui {
 namespace {
@@ -351,9 +352,14 @@ void ClickLater(Point screen)
     Later().ClickEach({screen}, 0, 5);
 }
 
-void KeyLater(unsigned long keySymbol)
+void MoveLater(Point screen)
 {
-    Later().PressKey(keySymbol);
+    Later().MoveTo(screen);
+}
+
+void KeyLater(unsigned long keySymbol, std::vector<unsigned long> held)
+{
+    Later().PressKey(keySymbol, std::move(held));
 }
 
 int CountScreenDifferences(const Window& window)

@@ -45,7 +45,8 @@ wxUIActionSimulator& Input();
 // that input from another thread and the loop takes it in its own time.
 void ClickAt(Point screen, bool twice = false);
 void ClickLater(Point screen);
-void KeyLater(unsigned long keySymbol);
+void MoveLater(Point screen);
+void KeyLater(unsigned long keySymbol, std::vector<unsigned long> held = {});
 
 // The centre of a wx window on the screen.
 Point CentreOf(wxWindow* window);
