@@ -267,6 +267,14 @@ TEST_F(GameEndToEndTest, ATurnIsPlayedWithTheKeysAloneAndTheShortcutsWork)
     pressed('D', wxMOD_CONTROL);
     EXPECT_TRUE(gui::RunUntil([&] { return main.controller.board.emptyCount == 81 - 6; }, 5000));
 
+    // With credits to spend, the keypad's Delete toggles deleting as Delete does.
+    main.controller.deleteCredits = 2;
+    main.UpdateTools();
+    pressed(WXK_NUMPAD_DELETE);
+    EXPECT_TRUE(WaitState(STATE_DELETING));
+    pressed(WXK_DELETE);
+    EXPECT_TRUE(WaitState(STATE_SELECT_PIECE));
+
     bool explained = false;
     Answer(Titled("How to play"), {[&](wxTopLevelWindow*) { explained = true; }, Key(KEY_RETURN)});
     gui::Input().Char(WXK_F1);
