@@ -50,7 +50,8 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    // Layout and painting.
+    // Layout and painting. The board and its ground look the same under every desktop theme.
+    ColorScheme GetColorScheme() const override { return ColorScheme::CLASSIC; }
     void Layout();
     void OnPaint() override;
     void PaintGame();

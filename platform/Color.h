@@ -27,7 +27,7 @@ constexpr int GetBValue(ColorRef color)
     return static_cast<int>((color >> 16) & 0xFF);
 }
 
-// Indices of the fixed system colour table (the classic grey scheme, whatever the desktop theme).
+// Indices of the system colour tables: the fixed classic one and the active theme's.
 enum SysColor
 {
     COLOR_WINDOW = 5,
@@ -42,5 +42,25 @@ enum SysColor
     COLOR_3DLIGHT = 22,
 };
 
-// The colour of an entry of the table; black for an index the table does not hold.
+// The colour of an entry of the fixed table, the classic grey scheme whatever the desktop theme:
+// what the game paints itself comes in these. Black for an index the table does not hold.
 ColorRef GetSysColor(int index);
+
+// The colour of an entry as the desktop's active theme has it, for the windows whose ground the
+// toolkit's controls sit on (dialogs, property sheets and their pages, message boxes): their
+// text follows the theme, so their ground must too. The classic colours until a backend has read
+// a theme; the headless backend never does.
+ColorRef GetThemeSysColor(int index);
+// The backend's reading of the theme, entry by entry; an index outside the table is ignored.
+void SetThemeSysColor(int index, ColorRef color);
+// Back to the classic colours (a backend going away).
+void ResetThemeSysColors();
+
+// Which table a window's ground, and what the backend draws on it, takes its colours from.
+enum class ColorScheme
+{
+    THEME,   // the desktop's theme, like the toolkit's controls on it
+    CLASSIC, // the fixed classic table: a window that paints itself in the game's colours
+};
+
+ColorRef GetSchemeColor(ColorScheme scheme, int index);

@@ -16,7 +16,7 @@ PaintDC::PaintDC(Window* window)
         paintRect = UnionRect(paintRect, rects[i]);
     }
     if (count > 0 && window->GetUpdateErase()) {
-        FillSolidRect(paintRect, GetSysColor(COLOR_BTNFACE));
+        FillSolidRect(paintRect, window->GetFaceColor());
         erased = true;
     }
     window->ValidateAll();

@@ -88,7 +88,7 @@ void Window::ResizeBackBuffer()
     if (client.Width() == backBuffer.width && client.Height() == backBuffer.height) {
         return;
     }
-    backBuffer.Resize(client.Width(), client.Height(), GetSysColor(COLOR_BTNFACE));
+    backBuffer.Resize(client.Width(), client.Height(), GetFaceColor());
     dirty = Rect{0, 0, 0, 0};
     updateCount = 0;
     InvalidateRect(nullptr, true);

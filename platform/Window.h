@@ -49,8 +49,15 @@ public:
     // SC_CLOSE closes the window; the rest needs nothing).
     void Default();
 
+    // The colours of the window's ground and of what the backend draws on it: the theme's, as
+    // the toolkit's controls on it follow the theme, unless the window paints itself in the
+    // game's classic colours. A window keeps its scheme for its lifetime.
+    virtual ColorScheme GetColorScheme() const { return ColorScheme::THEME; }
+    // What erasing fills with and a new back buffer starts in.
+    ColorRef GetFaceColor() const { return GetSchemeColor(GetColorScheme(), COLOR_BTNFACE); }
+
     // Painting. A null rect stands for the whole client area. Erasing, asked by any invalidation,
-    // fills the whole update region with the dialog face colour when the paint begins.
+    // fills the whole update region with the face colour when the paint begins.
     void InvalidateRect(const Rect* rect, bool erase = true);
     void Invalidate(bool erase = true) { InvalidateRect(nullptr, erase); }
     bool HasUpdateRegion() const { return updateCount > 0; }

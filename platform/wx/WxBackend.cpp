@@ -7,6 +7,7 @@
 #include "platform/wx/WxCanvas.h"
 #include "platform/wx/WxKeyHook.h"
 #include "platform/wx/WxMessageBox.h"
+#include "platform/wx/WxTheme.h"
 #include "platform/wx/WxTimer.h"
 #include "platform/wx/WxWindowPeer.h"
 
@@ -62,6 +63,8 @@ WxBackend::WxBackend()
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     MessageQueue::Get().Reset();
     SetBackend(this);
+    // The dialogs' ground follows the desktop theme, as their controls do.
+    WxTheme::Follow();
     keyHook = std::make_unique<WxKeyHook>(*this);
 }
 
@@ -74,6 +77,7 @@ WxBackend::~WxBackend()
     if (GetBackend() == this) {
         SetBackend(nullptr);
     }
+    WxTheme::Stop();
     MessageQueue::Get().Reset();
 }
 

@@ -12,7 +12,7 @@
 WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const wxPoint& position,
                    const wxSize& size)
     : wxPanel(parent, wxID_ANY, position, size, wxTAB_TRAVERSAL | wxBORDER_NONE), backend(backend),
-      window(&window)
+      window(&window), scheme(window.GetColorScheme())
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Resize(size.x, size.y);
@@ -23,6 +23,7 @@ WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const w
     Bind(wxEVT_LEFT_DCLICK, &WxCanvas::OnMouse, this);
     Bind(wxEVT_RIGHT_UP, &WxCanvas::OnMouse, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &WxCanvas::OnCaptureLost, this);
+    Bind(wxEVT_SYS_COLOUR_CHANGED, &WxCanvas::OnThemeChanged, this);
     Bind(wxEVT_BUTTON, &WxCanvas::OnControl, this);
     Bind(wxEVT_CHECKBOX, &WxCanvas::OnControl, this);
     Bind(wxEVT_RADIOBUTTON, &WxCanvas::OnControl, this);
@@ -83,7 +84,7 @@ cairo_surface_t* WxCanvas::Screen()
     if (!screen) {
         screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     }
-    const std::uint32_t face = CairoPixel(GetSysColor(COLOR_BTNFACE));
+    const std::uint32_t face = CairoPixel(GetSchemeColor(scheme, COLOR_BTNFACE));
     unsigned char* data = cairo_image_surface_get_data(screen);
     const int stride = cairo_image_surface_get_stride(screen);
     for (int y = 0; y < height; ++y) {
@@ -185,6 +186,16 @@ void WxCanvas::OnCaptureLost(wxMouseCaptureLostEvent& /*event*/)
     if (window && ::GetCapture() == window) {
         ::ReleaseCapture();
     }
+}
+
+void WxCanvas::OnThemeChanged(wxSysColourChangedEvent& event)
+{
+    // A window on the theme's colours is erased in the new face and painted again; its controls
+    // repaint themselves.
+    if (window && scheme == ColorScheme::THEME) {
+        window->Invalidate(true);
+    }
+    event.Skip();
 }
 
 void WxCanvas::OnControl(wxCommandEvent& event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
 
@@ -21,7 +22,7 @@ public:
              const wxSize& size);
     ~WxCanvas() override;
 
-    // A new size: the screen copy starts over in the dialog face colour.
+    // A new size: the screen copy starts over in the window's face colour.
     void Resize(int width, int height);
     // Copies the area of the window's back buffer to the screen copy and asks for a repaint.
     void Present(const Rect& area);
@@ -30,17 +31,21 @@ public:
     bool HasUnpainted() const { return unpainted; }
     // The window is going away: from now on nothing is reported to it.
     void Detach() { window = nullptr; }
+    // The colours of the window, for what the backend draws on the canvas itself.
+    ColorScheme GetColorScheme() const { return scheme; }
 
 private:
     cairo_surface_t* Screen();
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnThemeChanged(wxSysColourChangedEvent& event);
     void OnControl(wxCommandEvent& event);
     void Post(MessageKind kind, unsigned id, int code, const wxMouseEvent* mouse);
 
     WxBackend& backend;
     Window* window;
+    ColorScheme scheme;
     // The screen copy, in the toolkit's own pixel format, so a paint is one copy by Cairo; made
     // when first needed, so that it is made for the canvas's own window once it has one.
     cairo_surface_t* screen = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/wx/WxCanvas.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxTemplateLayout.h"
+#include "platform/wx/WxTheme.h"
 
 #include <wx/bookctrl.h>
 #include <wx/dcscreen.h>
@@ -139,6 +140,7 @@ bool WxWindowPeer::CreateSheet(wxWindow* parent)
     for (int i = 0; i < owner->GetPageCount(); ++i) {
         auto* holder = new wxPanel(book, wxID_ANY);
         // A page's client has its template's size; the rest of the tab shows the same face.
+        WxTheme::KeepFace(*holder);
         if (const DialogTemplate* page = owner->GetPage(i)->GetPageTemplate()) {
             wxFont font = TemplateFont(*page);
             holder->SetFont(font);

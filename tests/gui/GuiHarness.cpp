@@ -11,6 +11,7 @@
 #include "platform/wx/WxWindowPeer.h"
 
 #include <wx/app.h>
+#include <wx/bookctrl.h>
 #include <wx/control.h>
 #include <wx/evtloop.h>
 #include <wx/filename.h>
@@ -24,6 +25,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -194,6 +196,26 @@ wxWindow* ControlOf(const Window& window, int id)
         }
     }
     return nullptr;
+}
+
+Point TabOf(const Window& sheet, int index)
+{
+    WxWindowPeer* peer = PeerOf(sheet);
+    wxWindow* holder = peer ? peer->GetPageHolder(0) : nullptr;
+    auto* book = holder ? dynamic_cast<wxBookCtrlBase*>(holder->GetParent()) : nullptr;
+    if (!book) {
+        return Point{-1, -1};
+    }
+    const wxSize size = book->GetSize();
+    for (int y = 2; y < std::min(size.y, 60); y += 3) {
+        for (int x = 2; x < size.x; x += 3) {
+            if (book->HitTest(wxPoint(x, y)) == index) {
+                const wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
+                return Point{at.x, at.y};
+            }
+        }
+    }
+    return Point{-1, -1};
 }
 
 std::vector<std::string> CutTexts(const Window& window)

@@ -53,6 +53,10 @@ Point CentreOf(wxWindow* window);
 // The wx control of a window's control with that id; nullptr when there is none.
 wxWindow* ControlOf(const Window& window, int id);
 
+// The screen point of a property sheet's tab at index, found on the screen; (-1, -1) when the
+// sheet shows no such tab.
+Point TabOf(const Window& sheet, int index);
+
 // The controls of a window whose text the toolkit cannot show whole at their size, as
 // "id: text" lines; empty when every text fits.
 std::vector<std::string> CutTexts(const Window& window);
