@@ -42,8 +42,11 @@ constexpr unsigned SS_SUNKEN = 0x1000;
 constexpr unsigned CBS_DROPDOWNLIST = 0x0003;
 constexpr unsigned CBS_SORT = 0x0100;
 
-// Edit box styles.
+// Edit box styles. A multi-line box wraps its lines at its width and, with WS_VSCROLL, scrolls
+// them; a read-only one shows its text for reading and copying only.
+constexpr unsigned ES_MULTILINE = 0x0004;
 constexpr unsigned ES_AUTOHSCROLL = 0x0080;
+constexpr unsigned ES_READONLY = 0x0800;
 
 // Slider styles.
 constexpr unsigned TBS_AUTOTICKS = 0x0001;

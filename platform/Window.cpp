@@ -245,7 +245,8 @@ void Window::ApplyControlInput(const Message& message)
         }
         break;
     case MSG_CONTROL_TYPE:
-        if (control->GetKind() == CONTROL_EDIT) {
+        // A read-only edit box shows its text to scroll through, never to type over.
+        if (control->GetKind() == CONTROL_EDIT && !(control->GetStyle() & ES_READONLY)) {
             std::string text = message.text;
             int limit = control->GetLimitText();
             if (limit > 0) {

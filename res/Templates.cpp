@@ -152,59 +152,58 @@ const DialogTemplate playersDialog{IDD_PLAYERS,
                                    playersControls,
                                    Count(playersControls)};
 
-// The rules in short, for a player who has never seen the game.
+// The rules in short, for a player who has never seen the game. Each paragraph is one line: the
+// text box wraps it at its own width, so the text reads the same in any font and at any scale.
 const char howToPlayText[] =
-    "Line up pieces of one color. A straight run across, down or diagonally\n"
-    "that is at least as long as the line length (5 unless you change it in\n"
-    "Preferences) vanishes, and each of its pieces scores a point.\n"
+    "Line up pieces of one color. A straight run across, down or diagonally that is at least as "
+    "long as the line length (5 unless you change it in Preferences) vanishes, and each of its "
+    "pieces scores a point.\n"
     "\n"
-    "A turn: click a piece, which starts to jiggle, then a free cell. The\n"
-    "piece travels there if a path of free cells leads to it, without\n"
-    "diagonal steps. Click the jiggling piece again to put it back, or\n"
-    "another piece to take that one instead.\n"
+    "A turn: click a piece, which starts to jiggle, then a free cell. The piece travels there if a "
+    "path of free cells leads to it, without diagonal steps. Click the jiggling piece again to put "
+    "it back, or another piece to take that one instead.\n"
     "\n"
-    "Only your moves score: the runs that a move completes through its\n"
-    "destination vanish, one point for each piece, and no new pieces come.\n"
+    "Only your moves score: the runs that a move completes through its destination vanish, one "
+    "point for each piece, and no new pieces come.\n"
     "\n"
-    "After a move that clears nothing, new pieces (3 unless you change it)\n"
-    "arrive on random free cells. Runs that they complete vanish without\n"
-    "points. The panel beside the board shows the colors in play: click it to\n"
-    "see the colors of the next pieces, again to blank it, and again to\n"
-    "return.\n"
+    "After a move that clears nothing, new pieces (3 unless you change it) arrive on random free "
+    "cells. Runs that they complete vanish without points. The panel beside the board shows the "
+    "colors in play: click it to see the colors of the next pieces, again to blank it, and again "
+    "to return.\n"
     "\n"
-    "Draw next (Game menu, or the left button under the board) lets the next\n"
-    "pieces arrive without a move.\n"
+    "Draw next (Game menu, or the left button under the board) lets the next pieces arrive "
+    "without a move.\n"
     "\n"
-    "Undo (Game menu, or the middle button) takes your last move back with\n"
-    "all that followed it: arrived pieces, runs, points and deletions. Only\n"
-    "the last move can be undone, and not after Draw next.\n"
+    "Undo (Game menu, or the middle button) takes your last move back with the pieces that "
+    "arrived after it, the runs and the points. Pieces you deleted since come back, and so do the "
+    "credits they cost; credits the move earned stay yours. Only the last move can be undone, "
+    "not after Draw next, and not once more than 50 pieces have been deleted in the turn.\n"
     "\n"
-    "A move that clears more pieces than the line length earns a delete\n"
-    "credit for each extra piece. With the reward \"Pile\" the credits add up:\n"
-    "Toggle deleting (Game menu, or the right button) starts delete mode, in\n"
-    "which each click on a piece removes it for one credit. With\n"
-    "\"Immediately\" delete mode starts at once. The Rewarding page of\n"
-    "Preferences chooses the rule or turns rewards off.\n"
+    "A move that clears more pieces than the line length earns a delete credit for each extra "
+    "piece. With the reward \"Pile\" the credits add up: Toggle deleting (Game menu, or the right "
+    "button) starts delete mode, in which each click on a piece removes it for one credit. With "
+    "\"Immediately\" delete mode starts at once. The Rewarding page of Preferences chooses the "
+    "rule or turns rewards off.\n"
     "\n"
-    "The game ends when the board has fewer free cells than the pieces that\n"
-    "must arrive: the status line says \"Game end\". A score among the five\n"
-    "best enters the high-score table, which is then shown. New starts a new\n"
-    "game.\n"
+    "The game ends when the board has fewer free cells than the pieces that must arrive: the "
+    "status line says \"Game end\". A score among the five best enters the high-score table, "
+    "which is then shown. New starts a new game.\n"
     "\n"
-    "Keys: the arrows move the highlighted cell on the board and Space clicks\n"
-    "it. The menu shows the shortcuts: Ctrl+N New, Ctrl+D Draw next,\n"
-    "Ctrl+Z Undo, Delete Toggle deleting, Ctrl+U Players, Ctrl+I High scores,\n"
-    "Ctrl+, Preferences, Ctrl+Q Exit, F1 this help. Escape, too, ends the\n"
-    "game and closes the window.";
+    "Keys: the arrows move the highlighted cell on the board and Space clicks it. The menu shows "
+    "the shortcuts: Ctrl+N New, Ctrl+D Draw next, Ctrl+Z Undo, Delete Toggle deleting, Ctrl+U "
+    "Players, Ctrl+I High scores, Ctrl+, Preferences, Ctrl+Q Exit, F1 this help. Escape, too, "
+    "ends the game and closes the window.";
 
+// The text scrolls in a box, so that the dialog with OK below it fits a small screen (800 by 600
+// at any scale).
 const ControlTemplate howToPlayControls[] = {
-    {IDC_HOW_TO_PLAY_TEXT, CONTROL_STATIC, howToPlayText, SS_LEFT | SS_NOPREFIX | VISIBLE, 10, 8,
-     280, 344, 0},
-    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 125, 358,
+    {IDC_HOW_TO_PLAY_TEXT, CONTROL_EDIT, howToPlayText,
+     ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | VISIBLE, 7, 7, 286, 243, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 125, 254,
      50, 14, 0},
 };
 const DialogTemplate howToPlayDialog{
-    IDD_HOW_TO_PLAY,   "How to play",           MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 300, 380,
+    IDD_HOW_TO_PLAY,   "How to play",           MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 300, 275,
     howToPlayControls, Count(howToPlayControls)};
 
 // The shortcuts are kept apart from the texts; the menu shows them beside the texts.

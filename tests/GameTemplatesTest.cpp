@@ -207,6 +207,13 @@ TEST_F(HeadlessTest, EveryGameDialogIsBuiltWithItsControls)
         dialog.GetClientRect(&client);
         EXPECT_EQ(client.Width(), HeadlessBackend::MapDialogRect(0, 0, t->cx, t->cy).Width());
     }
+    // How to play shows its whole text to scroll through; typing changes nothing.
+    Dialog howToPlay(IDD_HOW_TO_PLAY);
+    ASSERT_TRUE(howToPlay.Create());
+    const char* rules = FindDialogTemplate(IDD_HOW_TO_PLAY)->controls[0].text;
+    headless.TypeText(howToPlay, IDC_HOW_TO_PLAY_TEXT, "typed");
+    EXPECT_EQ(howToPlay.GetDlgItem(IDC_HOW_TO_PLAY_TEXT)->GetWindowText(), rules);
+
     Dialog main(IDD_MAIN);
     ASSERT_TRUE(main.Create());
     EXPECT_FALSE(main.GetDlgItem(IDOK)->IsWindowVisible());

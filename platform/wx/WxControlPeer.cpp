@@ -29,6 +29,19 @@ bool IsCentred(unsigned style)
     return (style & 0x0F) == SS_CENTER;
 }
 
+long EditStyle(unsigned style)
+{
+    long wxStyle = (style & WS_BORDER) ? 0L : static_cast<long>(wxBORDER_NONE);
+    if (style & ES_MULTILINE) {
+        // Long lines wrap at word ends, as on the desktop the templates were made for.
+        wxStyle |= wxTE_MULTILINE | wxTE_WORDWRAP | ((style & WS_VSCROLL) ? 0L : wxTE_NO_VSCROLL);
+    }
+    if (style & ES_READONLY) {
+        wxStyle |= wxTE_READONLY;
+    }
+    return wxStyle;
+}
+
 wxBitmap IconBitmap(int resourceId)
 {
     Bitmap image;
@@ -95,9 +108,15 @@ WxControlPeer::WxControlPeer(wxWindow* parent, const ControlTemplate& c, const R
         break;
     }
     case CONTROL_EDIT:
-        control = new wxTextCtrl(parent, wid, wxEmptyString, at, size,
-                                 (style & WS_BORDER) ? 0L : static_cast<long>(wxBORDER_NONE));
+        control = new wxTextCtrl(parent, wid, wxEmptyString, at, size, EditStyle(style));
         control->Bind(wxEVT_TEXT, &WxControlPeer::OnEditText, this);
+        if ((style & ES_MULTILINE) && (style & WS_VSCROLL)) {
+            // The bar shows there is more to read below; a desktop with overlay scroll bars
+            // still shows it only while the pointer is over the text.
+            control->AlwaysShowScrollbars(false, true);
+        }
+        // The box starts with the template's text: the game's help is written there.
+        SetText(c.text);
         break;
     }
     if (!(style & WS_VISIBLE)) {

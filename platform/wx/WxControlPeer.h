@@ -11,9 +11,9 @@ class wxRadioButton;
 class wxWindow;
 
 // A control of a dialog as a real wx control: push button, check box, radio button, group box,
-// drop-down list (wxChoice), slider, edit box, static text (the sunken or vertically centred kind
-// drawn by WxSunkenStatic) and icon static. Its wx id is the control's id, so that its commands
-// reach the window through the canvas it sits on.
+// drop-down list (wxChoice), slider, edit box (one line, or multi-line and read-only), static
+// text (the sunken or vertically centred kind drawn by WxSunkenStatic) and icon static. Its wx id
+// is the control's id, so that its commands reach the window through the canvas it sits on.
 class WxControlPeer : public ControlPeer
 {
 public:

@@ -23,13 +23,20 @@ constexpr int CAPTION_ROOM = 112;
 constexpr int MARGIN = 12;
 constexpr int COLUMN_GAP = 16;
 
+// A label that shows its text as written: a player's name or a file name may hold "&", which a
+// label would otherwise take for the mark of a mnemonic and hide.
+wxStaticText* Literal(wxWindow* parent, const wxString& text)
+{
+    return new wxStaticText(parent, wxID_ANY, wxControl::EscapeMnemonics(text));
+}
+
 // A text whose lines hold tabs becomes a grid: one column per tab stop, the first column left
 // aligned and the others right aligned, each cell without the blanks that padded it.
 wxSizer* TextArea(wxWindow* parent, const wxString& text)
 {
     auto* area = new wxBoxSizer(wxVERTICAL);
     if (!text.Contains("\t")) {
-        area->Add(new wxStaticText(parent, wxID_ANY, text));
+        area->Add(Literal(parent, text));
         return area;
     }
     std::vector<wxArrayString> rows;
@@ -47,8 +54,7 @@ wxSizer* TextArea(wxWindow* parent, const wxString& text)
         for (size_t column = 0; column < columns; ++column) {
             wxString cell = column < row.size() ? row[column] : wxString();
             cell.Trim(true).Trim(false);
-            grid->Add(new wxStaticText(parent, wxID_ANY, cell), 0,
-                      column == 0 ? wxALIGN_LEFT : wxALIGN_RIGHT);
+            grid->Add(Literal(parent, cell), 0, column == 0 ? wxALIGN_LEFT : wxALIGN_RIGHT);
         }
     }
     area->Add(grid);

@@ -14,13 +14,15 @@
 #include "platform/wx/WxSunkenStatic.h"
 #include "platform/wx/WxWindowPeer.h"
 #include "res/ResourceIds.h"
+#include "res/Templates.h"
 #include "settings/GameSettings.h"
 #include "settings/PlayersDialog.h"
 #include "settings/PreferencesSheet.h"
 
-#include <wx/bookctrl.h>
+#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
 using Lines = std::vector<std::string>;
@@ -80,16 +82,22 @@ TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
     EXPECT_EQ(gui::LayoutFaults(about), Lines{});
     about.DestroyWindow();
 
+    // A name holding "&" is listed as it was written, not taken for a mnemonic.
     PlayersDialog players;
-    players.playerList.players = {"Alice", "bob"};
+    players.playerList.players = {"Alice", "Tom & Jerry"};
     players.playerList.count = 2;
     ASSERT_TRUE(players.Create());
     players.ShowWindow(true);
     ASSERT_TRUE(gui::WaitShown(players));
+    ASSERT_EQ(players.GetDlgItem(IDC_PLAYER_LIST)->SetCurSel(1), 1);
+    gui::RunFor(60);
     gui::SaveScreenshot(gui::ScreenRectOf(players), "gui_players_dialog");
     EXPECT_EQ(gui::CutTexts(players), Lines{});
     EXPECT_EQ(gui::LayoutFaults(players), Lines{});
     EXPECT_EQ(players.GetDlgItem(IDC_PLAYER_LIST)->GetCount(), 2);
+    auto* list = dynamic_cast<wxChoice*>(gui::ControlOf(players, IDC_PLAYER_LIST));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetStringSelection().utf8_string(), "Tom & Jerry");
 }
 
 TEST_F(GameDialogsTest, HowToPlayShowsItsTextWholeWithOkBelowIt)
@@ -100,11 +108,23 @@ TEST_F(GameDialogsTest, HowToPlayShowsItsTextWholeWithOkBelowIt)
     ASSERT_TRUE(gui::WaitShown(howToPlay));
     gui::SaveScreenshot(gui::ScreenRectOf(howToPlay), "gui_how_to_play");
     EXPECT_EQ(gui::CutTexts(howToPlay), Lines{});
-    const wxRect text = gui::ControlOf(howToPlay, IDC_HOW_TO_PLAY_TEXT)->GetRect();
+    EXPECT_EQ(gui::LayoutFaults(howToPlay), Lines{});
+    auto* area = dynamic_cast<wxTextCtrl*>(gui::ControlOf(howToPlay, IDC_HOW_TO_PLAY_TEXT));
+    ASSERT_NE(area, nullptr);
+    const wxRect text = area->GetRect();
     const wxRect ok = gui::ControlOf(howToPlay, IDOK)->GetRect();
     EXPECT_LT(text.GetBottom(), ok.GetTop());
     const wxSize client = gui::PeerOf(howToPlay)->GetTopLevel()->GetClientSize();
     EXPECT_LE(ok.GetBottom(), client.y);
+    // The whole text, to scroll through and not to edit.
+    EXPECT_EQ(area->GetValue().utf8_string(),
+              FindDialogTemplate(IDD_HOW_TO_PLAY)->controls[0].text);
+    EXPECT_TRUE(area->IsMultiLine());
+    EXPECT_FALSE(area->IsEditable());
+    // Room on an 800 by 600 screen for a title bar above and a desktop panel.
+    const Rect shown = gui::ScreenRectOf(howToPlay);
+    EXPECT_LE(shown.Width(), 800 - 80);
+    EXPECT_LE(shown.Height(), 600 - 80);
 }
 
 TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
@@ -139,17 +159,10 @@ TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
             gui::ClickLater(gui::CentreOf(top->FindWindow(wxID_CANCEL)));
             return true;
         }
-        // The next tab: a click on it, found on the screen.
-        auto* book = dynamic_cast<wxBookCtrlBase*>(peer->GetPageHolder(0)->GetParent());
-        wxSize size = book->GetSize();
-        for (int y = 2; y < 60; y += 3) {
-            for (int x = 2; x < size.x; x += 3) {
-                if (book->HitTest(wxPoint(x, y)) == step) {
-                    wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
-                    gui::ClickLater(Point{at.x, at.y});
-                    return false;
-                }
-            }
+        // The next tab: a click on it.
+        const Point tab = gui::TabOf(sheet, step);
+        if (tab.x >= 0) {
+            gui::ClickLater(tab);
         }
         return false;
     });

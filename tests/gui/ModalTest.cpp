@@ -184,11 +184,13 @@ TEST_F(ModalTest, MessageBoxesAreModalAndReturnTheButtonPressed)
 }
 
 // A text with tabs is laid out in columns, a box is wide enough for its caption, and Enter
-// presses the default button, the second one when asked.
+// presses the default button, the second one when asked. A name or a file name holding "&" is
+// shown as written, in columns or not.
 TEST_F(ModalTest, MessageBoxesShowColumnsTheirWholeCaptionAndTheirDefault)
 {
     ASSERT_TRUE(shown);
     std::vector<wxRect> cells;
+    std::vector<std::string> texts;
     int width = 0;
     int captionWidth = 0;
     const auto look = [&](const char* name) {
@@ -199,9 +201,11 @@ TEST_F(ModalTest, MessageBoxesShowColumnsTheirWholeCaptionAndTheirDefault)
                 return false;
             }
             cells.clear();
+            texts.clear();
             for (wxWindow* child : box->GetChildren()) {
-                if (dynamic_cast<wxStaticText*>(child)) {
-                    cells.push_back(child->GetRect());
+                if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+                    cells.push_back(label->GetRect());
+                    texts.push_back(label->GetLabelText().utf8_string());
                 }
             }
             wxFont bold = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold();
@@ -219,13 +223,20 @@ TEST_F(ModalTest, MessageBoxesShowColumnsTheirWholeCaptionAndTheirDefault)
     EXPECT_GE(width, captionWidth + 96);
 
     look("gui_message_box_columns");
-    EXPECT_EQ(window.MessageBox("               Kirun\t  120\n                    \t    0\n",
+    EXPECT_EQ(window.MessageBox("         Tom & Jerry\t  120\n                    \t    0\n",
                                 "High Scores", MB_OK),
               IDOK);
     ASSERT_EQ(cells.size(), 4u);
     EXPECT_EQ(cells[0].GetLeft(), cells[2].GetLeft());
     EXPECT_EQ(cells[1].GetRight(), cells[3].GetRight());
     EXPECT_GT(cells[1].GetLeft(), cells[0].GetRight());
+    EXPECT_EQ(texts, (std::vector<std::string>{"Tom & Jerry", "120", "", "0"}));
+
+    look("gui_message_box_ampersand");
+    EXPECT_EQ(window.MessageBox("Could not save R&D.kvd: Permission denied", "TOBRIX++",
+                                MB_OK | MB_ICONEXCLAMATION),
+              IDOK);
+    EXPECT_EQ(texts, std::vector<std::string>{"Could not save R&D.kvd: Permission denied"});
 }
 
 TEST_F(ModalTest, APropertySheetIsModalAndReturnsTheButtonPressed)
