@@ -21,8 +21,9 @@ const size_t FILE_READ_LIMIT = 65536;
 // or is not a regular file (see ReadDataFile).
 bool ReadWholeFile(const std::string& fileName, Bytes& bytes);
 
-// Replaces the file as a whole (see ReplaceFile). On failure the previous file is left as it
-// was and the result is false.
+// Replaces the file as a whole (see ReplaceFile), without taking its lock: the game's own
+// changes go through FileChange. On failure the previous file is left as it was and the result
+// is false.
 bool WriteWholeFile(const std::string& fileName, const Bytes& bytes);
 
 int32_t GetInt32(const unsigned char* source);

@@ -3,14 +3,13 @@
 #include "settings/TempFile.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// Names already taken are drawn again; this many in a row means someone is planting them.
-const int TEMP_NAME_TRIES = 100;
 
 int WriteAll(int fd, const Bytes& bytes)
 {
@@ -44,22 +43,20 @@ int SyncDirectory(const std::string& fileName)
 
 int ReplaceFile(const std::string& fileName, const Bytes& bytes)
 {
-    std::string tempName;
-    int fd = -1;
-    for (int tries = 0; fd < 0 && tries < TEMP_NAME_TRIES; ++tries) {
-        tempName = NewTempFileName(fileName);
-        fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            return errno;
-        }
-    }
-    if (fd < 0) {
-        return EEXIST;
-    }
-    int error = 0;
+    // Renaming over a file needs only the folder's permission, but a player who made the file
+    // read-only, or another user's file in a shared folder, means to keep it as it is.
     struct stat old;
-    if (stat(fileName.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
-        fchmod(fd, old.st_mode & 0777) != 0) {
+    const bool replacing = stat(fileName.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && access(fileName.c_str(), W_OK) != 0) {
+        return errno;
+    }
+    std::string tempName;
+    int error = 0;
+    const int fd = CreateTempFile(fileName, tempName, error);
+    if (fd < 0) {
+        return error;
+    }
+    if (replacing && fchmod(fd, old.st_mode & 0777) != 0) {
         error = errno;
     }
     if (error == 0) {
@@ -70,15 +67,24 @@ int ReplaceFile(const std::string& fileName, const Bytes& bytes)
     if (error == 0 && fsync(fd) != 0) {
         error = errno;
     }
-    if (close(fd) != 0 && error == 0) {
-        error = errno;
-    }
     if (error == 0 && rename(tempName.c_str(), fileName.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
         unlink(tempName.c_str());
+    }
+    // Closing drops the temporary file's lock only now, when it is renamed or removed, so that
+    // no other game's clean-up takes it for a crash's leftover meanwhile. Its data are synced.
+    close(fd);
+    if (error != 0) {
         return error;
     }
-    return SyncDirectory(fileName);
+    // The file is saved once it is renamed. A folder that cannot be synced only makes the
+    // rename less sure to outlive a crash of the whole system: no reason to call the save failed.
+    const int syncError = SyncDirectory(fileName);
+    if (syncError != 0) {
+        std::fprintf(stderr, "tobrix: saved %s, but its folder could not be synced: %s\n",
+                     fileName.c_str(), std::strerror(syncError));
+    }
+    return 0;
 }

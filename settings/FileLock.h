@@ -1,23 +1,40 @@
 #pragma once
 
+#include <chrono>
 #include <string>
+
+// What became of asking for a file's lock.
+enum class LockState
+{
+    HELD,        // this game holds it
+    BUSY,        // another game held it for the whole wait
+    NOT_REGULAR, // a link, FIFO, folder or device stands at NAME.lock
+    FAILED,      // NAME.lock could neither be opened nor created; error says why
+};
 
 // An exclusive advisory lock (flock) on NAME.lock beside one of the game's files, held while
 // it lives. Every change of the file is made under it, so that two games running in the same
-// folder take turns. The wait is bounded: a lock that another process keeps for seconds, or a
-// lock file that cannot be used (a link, a FIFO, a read-only folder), leaves held false, and
-// the caller goes on without it rather than freezing the game.
+// folder take turns; a change that cannot have it is not made. The lock file is opened
+// read-write or, when this user may only read it (another user's file in a shared folder), read
+// only: flock needs no more. Anything but a regular file at its name is never opened for
+// writing, never followed and never waited on.
 class FileLock
 {
 public:
-    explicit FileLock(const std::string& fileName);
+    // Waits at most wait while another game holds the lock; a zero wait tries once.
+    FileLock(const std::string& fileName, std::chrono::milliseconds wait);
     virtual ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Releases the lock before the object ends, for example before a message box.
+    // Releases the lock before the object ends, for example before a message box. The state
+    // still tells what became of asking for it.
     void Release();
+    // Why the lock was not had, as the end of "Could not save FILE: ...".
+    std::string Refusal() const;
 
-    bool held = false;
+    std::string lockName;
+    LockState state = LockState::FAILED;
+    int error = 0;
     int fd = -1;
 };

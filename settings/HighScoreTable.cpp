@@ -35,10 +35,15 @@ int HighScoreTable::Load()
     if (state != DATA_FILE_MISSING && state != DATA_FILE_READ) {
         return 0;
     }
-    FileChange change(HIGH_SCORES_FILE);
+    // Start-up never waits for another game: one that holds the lock is writing the table now,
+    // and the default table stays in memory only.
+    FileChange change(HIGH_SCORES_FILE, std::chrono::milliseconds(0));
     // Another game may have written a whole table in the meantime.
     if (change.state == DATA_FILE_READ && ReadBytes(change.bytes)) {
         return 1;
+    }
+    if (change.lock.state == LockState::BUSY) {
+        return 0;
     }
     if (change.state == DATA_FILE_MISSING || change.state == DATA_FILE_READ) {
         change.Save(TableBytes(), saveWarning);

@@ -27,7 +27,8 @@ public:
     // 1 when the table came from the file; 0 when the file was missing or damaged and the
     // default table replaced it, in memory and on disk. A file that cannot be read, or a
     // folder, FIFO or device in its place, gives the default table in memory only: the file
-    // stays as it is.
+    // stays as it is. So does a file that another game is changing at that moment: loading
+    // never waits for it.
     int Load();
     // Takes the table from a file's bytes; false (and the table unchanged) when they are damaged.
     bool ReadBytes(const Bytes& bytes);

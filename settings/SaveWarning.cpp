@@ -2,11 +2,9 @@
 
 #include "platform/MessageBox.h"
 
-#include <cstring>
-
-void SaveWarning::Tell(const std::string& fileName, int error)
+void SaveWarning::Tell(const std::string& fileName, const std::string& reason)
 {
-    if (error == 0) {
+    if (reason.empty()) {
         shown = false;
         return;
     }
@@ -14,6 +12,6 @@ void SaveWarning::Tell(const std::string& fileName, int error)
         return;
     }
     shown = true;
-    const std::string text = "Could not save " + fileName + ": " + std::strerror(error);
+    const std::string text = "Could not save " + fileName + ": " + reason;
     AppMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -12,8 +12,8 @@ public:
     SaveWarning() = default;
     virtual ~SaveWarning() = default;
 
-    // error: 0 for a save that succeeded, else the errno that made it fail.
-    void Tell(const std::string& fileName, int error);
+    // reason: empty for a save that succeeded, else why it failed.
+    void Tell(const std::string& fileName, const std::string& reason);
 
     bool shown = false;
 };

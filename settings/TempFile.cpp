@@ -1,10 +1,11 @@
 #include "settings/TempFile.h"
 
-#include "settings/FileLock.h"
-
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +17,8 @@ const char TEMP_MARK[] = ".tmp";
 const char TEMP_SEPARATOR = '-';
 const size_t TEMP_RANDOM_CHARS = 6;
 const char TEMP_ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Names already taken are drawn again; this many in a row means someone is planting them.
+const int TEMP_NAME_TRIES = 100;
 
 std::string BaseNameOf(const std::string& fileName)
 {
@@ -41,7 +44,16 @@ uint64_t NextRandom()
     return z ^ (z >> 31);
 }
 
-std::vector<std::string> StaleTempFiles(const std::string& fileName)
+// Whether the open descriptor is the regular file that path names now.
+bool StillNamed(int fd, const std::string& path)
+{
+    struct stat opened;
+    struct stat named;
+    return fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && lstat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+std::vector<std::string> TempFilesOf(const std::string& fileName)
 {
     std::vector<std::string> found;
     const std::string directory = DirectoryOf(fileName);
@@ -106,16 +118,49 @@ bool IsTempFileOf(const std::string& entry, const std::string& fileName)
     return true;
 }
 
+int CreateTempFile(const std::string& fileName, std::string& tempName, int& error)
+{
+    for (int tries = 0; tries < TEMP_NAME_TRIES; ++tries) {
+        tempName = NewTempFileName(fileName);
+        const int fd =
+            open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            error = errno;
+            return -1;
+        }
+        if (fd < 0) {
+            continue;
+        }
+        // Between creating the file and locking it, another game's clean-up may have found it
+        // unlocked: then that game removes it, or has removed it, and a fresh name is drawn.
+        const int refused = flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+        if (refused == 0 && StillNamed(fd, tempName)) {
+            return fd;
+        }
+        close(fd);
+        if (refused != 0 && refused != EWOULDBLOCK) {
+            unlink(tempName.c_str());
+            error = refused;
+            return -1;
+        }
+    }
+    error = EEXIST;
+    return -1;
+}
+
 void RemoveStaleTempFiles(const std::string& fileName)
 {
-    if (StaleTempFiles(fileName).empty()) {
-        return;
-    }
-    FileLock lock(fileName);
-    if (!lock.held) {
-        return;
-    }
-    for (const std::string& path : StaleTempFiles(fileName)) {
-        unlink(path.c_str());
+    for (const std::string& path : TempFilesOf(fileName)) {
+        const int fd =
+            open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        // A game that writes the file holds its lock until the file is renamed or removed; a
+        // file nobody holds was left by a game that ended in the middle of a save.
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, path)) {
+            unlink(path.c_str());
+        }
+        close(fd);
     }
 }

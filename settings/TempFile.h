@@ -15,7 +15,13 @@ std::string NewTempFileName(const std::string& fileName);
 // Whether entry, a name in the file's folder, is one of the game's temporary names for it.
 bool IsTempFileOf(const std::string& entry, const std::string& fileName);
 
-// Removes the regular temporary files of fileName that a crash left behind. They are looked
-// for under the file's lock, so that the save of another running game keeps its own; when
-// there are none, nothing is created and nothing changes.
+// Creates a temporary file for fileName under a fresh name, exclusively and never through a
+// link, and locks it (flock) so that no clean-up removes it while it is written; the lock lasts
+// until the descriptor is closed. Gives the descriptor, open for writing, and the name; or -1
+// and the errno.
+int CreateTempFile(const std::string& fileName, std::string& tempName, int& error);
+
+// Removes the regular temporary files of fileName that a crash left behind: those whose lock it
+// gets at once. The file of another game's save under way is locked and stays; nothing waits,
+// nothing is created, and when there are none nothing changes.
 void RemoveStaleTempFiles(const std::string& fileName);
