@@ -12,3 +12,6 @@ constexpr ColorRef PANEL_GREY = Rgb(192, 192, 192);
 // pixels from the panel's top-left corner, colour indices 0 to 3 in the top row and 4 to 7 below.
 // A swatch whose index is below colorCount shows its piece colour, the others light grey.
 void DrawColorSwatches(DeviceContext& dc, const Rect& panel, int colorCount);
+// The symbol of each colour in play on its swatch (see PieceSymbols.h), 6 pixels on the panel's
+// 10 by 10 swatches, drawn over what DrawColorSwatches drew.
+void DrawSwatchSymbols(DeviceContext& dc, const Rect& panel, int colorCount);

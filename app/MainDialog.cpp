@@ -21,6 +21,7 @@ const CommandEntry mainDialogCommands[] = {
     MapCommand(ID_GAME_EXIT, &MainDialog::OnExit),
     MapCommand(IDM_ABOUTBOX, &MainDialog::OnAbout),
     MapCommand(ID_HELP_HOW_TO_PLAY, &MainDialog::OnHowToPlay),
+    MapCommand(ID_VIEW_SYMBOLS, &MainDialog::OnSymbols),
 };
 
 const CommandMap MainDialog::commandMap{
@@ -71,6 +72,11 @@ bool MainDialog::OnInitDialog()
     preferences.AddPages();
     preferences.LoadDefaults(settings);
     playersDialog.LoadPlayers();
+    viewOptions.Load();
+    controller.painter.symbols = viewOptions.symbols;
+    if (Menu* menu = GetMenu()) {
+        menu->CheckMenuItem(ID_VIEW_SYMBOLS, viewOptions.symbols ? MF_CHECKED : MF_UNCHECKED);
+    }
 
     panelMode = PANEL_ALL_COLORS;
     cursor = Cursor::Load(IDCUR_SELECT);

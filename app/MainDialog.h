@@ -10,6 +10,7 @@
 #include "settings/GameSettings.h"
 #include "settings/PlayersDialog.h"
 #include "settings/PreferencesSheet.h"
+#include "settings/ViewOptions.h"
 
 #include <cstdint>
 
@@ -72,10 +73,14 @@ public:
     // commands can act; every command that may change what they can do ends with it.
     void UpdateTools();
 
-    // The keys: the arrows move the highlighted cell, Space clicks it.
+    // The keys: the arrows move the highlighted cell, Space clicks it. While the keys moved it
+    // last, the cell carries the painter's focus ring as well as its raised frame.
     bool WantsKey(unsigned key, unsigned flags) const override;
     void OnKeyDown(unsigned key, unsigned flags) override;
     void MoveHighlight(int colStep, int rowStep);
+    // Puts the focus ring on the cell, or takes it away with row -1; the cell it leaves is
+    // drawn again without it.
+    void MoveFocusRing(DeviceContext& dc, int row, int col);
 
     // The menu commands.
     void OnNewGame();
@@ -89,6 +94,7 @@ public:
     void OnExit();
     void OnAbout();
     void OnHowToPlay();
+    void OnSymbols();
 
     static const CommandMap commandMap;
     const CommandMap* GetCommandMap() const override { return &commandMap; }
@@ -114,4 +120,8 @@ public:
     // The cell last highlighted, where the keys start when no cell is highlighted.
     std::int32_t lastHoverCol = 0;
     std::int32_t lastHoverRow = 0;
+    // Whether the highlighted cell is drawn raised. At start-up the corner cell counts as
+    // highlighted without being drawn so: Space leaves it alone, and the first arrow lights it.
+    bool hoverDrawn = false;
+    ViewOptions viewOptions;
 };

@@ -1,7 +1,10 @@
 // The menu commands of the main window (Exit and About live with the window's start and end).
 #include "app/MainDialog.h"
 
+#include "platform/ClientDC.h"
+#include "platform/Menu.h"
 #include "platform/MessageBox.h"
+#include "res/ResourceIds.h"
 
 #include <string>
 
@@ -78,4 +81,22 @@ void MainDialog::OnClearHighScores()
                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         controller.ClearHighScores();
     }
+}
+
+void MainDialog::OnSymbols()
+{
+    viewOptions.symbols = !viewOptions.symbols;
+    controller.painter.symbols = viewOptions.symbols;
+    if (Menu* menu = GetMenu()) {
+        menu->CheckMenuItem(ID_VIEW_SYMBOLS, viewOptions.symbols ? MF_CHECKED : MF_UNCHECKED);
+    }
+    // The pieces and the preview at once; the legend with the panel's next paint. The board is
+    // not invalidated: a paint would lower the highlighted cell's frame.
+    {
+        ClientDC dc(this);
+        controller.Paint(dc);
+    }
+    InvalidateRect(&colorPanel.rect, true);
+    // After the board shows the choice: a failed save tells the player so in a box.
+    viewOptions.Save();
 }

@@ -44,7 +44,8 @@ void MainDialog::OnKeyDown(unsigned key, unsigned flags)
     }
     if (entry->colStep != 0 || entry->rowStep != 0) {
         MoveHighlight(entry->colStep, entry->rowStep);
-    } else if (hoverCol >= 0 && hoverRow >= 0) {
+    } else if (hoverDrawn && hoverCol >= 0 && hoverRow >= 0) {
+        // Only a cell the player can see lit is clicked.
         ClickCell(hoverRow, hoverCol);
     }
 }
@@ -55,18 +56,44 @@ void MainDialog::MoveHighlight(int colStep, int rowStep)
     const int rows = settings.boardRows;
     // A cell left over from a larger board is no longer on the screen to be lowered.
     const bool onBoard = hoverCol >= 0 && hoverRow >= 0 && hoverCol < cols && hoverRow < rows;
-    const int col = std::clamp((onBoard ? hoverCol : lastHoverCol) + colStep, 0, cols - 1);
-    const int row = std::clamp((onBoard ? hoverRow : lastHoverRow) + rowStep, 0, rows - 1);
-    if (col == hoverCol && row == hoverRow) {
+    // The first arrow shows where the keys start, the corner cell the first game counts as
+    // highlighted, without a step; after the mouse has left the board they go on from the cell
+    // it left.
+    const int steps = onBoard && !hoverDrawn ? 0 : 1;
+    const int col = std::clamp((onBoard ? hoverCol : lastHoverCol) + steps * colStep, 0, cols - 1);
+    const int row = std::clamp((onBoard ? hoverRow : lastHoverRow) + steps * rowStep, 0, rows - 1);
+    ClientDC dc(this);
+    if (col == hoverCol && row == hoverRow && hoverDrawn) {
+        // At an edge the cell stays, but it is the keys' now.
+        MoveFocusRing(dc, row, col);
         return;
     }
-    // The same frames and text as when the mouse moves onto the cell.
-    ClientDC dc(this);
+    // The same frames and text as when the mouse moves onto the cell, and the ring.
     if (onBoard) {
         cellFrame.Draw(dc, hoverCol, hoverRow, false);
     }
     cellFrame.Draw(dc, col, row, true);
+    MoveFocusRing(dc, row, col);
     hoverCol = col;
     hoverRow = row;
+    hoverDrawn = true;
     ShowState(controller.state);
+}
+
+void MainDialog::MoveFocusRing(DeviceContext& dc, int row, int col)
+{
+    PiecePainter& painter = controller.painter;
+    const int oldRow = painter.focusRow;
+    const int oldCol = painter.focusCol;
+    if (row == oldRow && col == oldCol) {
+        return;
+    }
+    painter.focusRow = row;
+    painter.focusCol = col;
+    if (oldRow >= 0) {
+        controller.DrawCell(dc, oldRow, oldCol);
+    }
+    if (row >= 0) {
+        painter.DrawFocusRing(dc, row, col);
+    }
 }

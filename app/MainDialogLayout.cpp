@@ -30,9 +30,13 @@ void MainDialog::Layout()
         toolButtons[tool].Place(2 + 30 * tool, cellSize * rows + 5, TOOL_SIZE, TOOL_SIZE);
     }
     toolButtons[TOOL_DELETE].SetEnabled(false);
-    // The window is drawn anew with every cell sunken, maybe elsewhere and at another size.
+    // The window is drawn anew with every cell sunken and no focus ring, maybe elsewhere and at
+    // another size.
     hoverCol = -1;
     hoverRow = -1;
+    hoverDrawn = false;
+    controller.painter.focusRow = -1;
+    controller.painter.focusCol = -1;
 
     const Rect desktop = GetDesktopRect();
     Rect window{0, 0, cellSize * cols + 50, cellSize * rows + 35};
@@ -106,6 +110,12 @@ void MainDialog::PaintGame()
         break;
     }
     controller.Paint(dc);
+    // While the keys hold the highlight, a paint keeps their cell raised and ringed.
+    PiecePainter& painter = controller.painter;
+    if (painter.focusRow >= 0) {
+        cellFrame.Draw(dc, painter.focusCol, painter.focusRow, true);
+        painter.DrawFocusRing(dc, painter.focusRow, painter.focusCol);
+    }
 
     if (colorPanel.state == HOT_NORMAL) {
         dc.Draw3dRect(colorPanel.rect, BLACK, WHITE);
@@ -117,6 +127,9 @@ void MainDialog::PaintGame()
 void MainDialog::DrawColorLegend(DeviceContext& dc)
 {
     DrawColorSwatches(dc, colorPanel.rect, settings.colorCount);
+    if (controller.painter.symbols) {
+        DrawSwatchSymbols(dc, colorPanel.rect, settings.colorCount);
+    }
 }
 
 void MainDialog::ShowState(int state)

@@ -33,6 +33,9 @@ void MainDialog::OnMouseMove(unsigned /*flags*/, Point point)
         lastHoverCol = hoverCol;
         lastHoverRow = hoverRow;
     }
+    // The mouse takes the highlight back from the keys: their ring goes at once, the raised
+    // frame as soon as the mouse is over another cell.
+    MoveFocusRing(dc, -1, -1);
 
     // Outside the client area the move can only come through the capture: the mouse has left,
     // so the hovered cell goes down and the capture goes back.
@@ -42,6 +45,7 @@ void MainDialog::OnMouseMove(unsigned /*flags*/, Point point)
         }
         hoverCol = -1;
         hoverRow = -1;
+        hoverDrawn = false;
         // A button or the panel that was lit goes back to its normal look, and its tip makes
         // way for the state.
         bool unlit = false;
@@ -95,10 +99,12 @@ void MainDialog::OnMouseMove(unsigned /*flags*/, Point point)
             cellFrame.Draw(dc, col, row, true);
             hoverCol = col;
             hoverRow = row;
+            hoverDrawn = true;
             ShowState(controller.state);
         } else {
             hoverCol = -1;
             hoverRow = -1;
+            hoverDrawn = false;
         }
     }
     Default();

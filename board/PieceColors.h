@@ -19,3 +19,14 @@ inline ColorRef PieceColor(int index)
     assert(index >= 0 && index < PIECE_COLOR_COUNT);
     return PieceColors[index];
 }
+
+// The colour index of a piece colour; -1 for a colour no piece has.
+inline int PieceColorIndex(ColorRef color)
+{
+    for (int index = 0; index < PIECE_COLOR_COUNT; ++index) {
+        if (PieceColors[index] == color) {
+            return index;
+        }
+    }
+    return -1;
+}

@@ -1,5 +1,7 @@
 #include "board/PiecePainter.h"
 
+#include "board/PieceColors.h"
+#include "board/PieceSymbols.h"
 #include "platform/DeviceContext.h"
 #include "platform/Geometry.h"
 
@@ -34,6 +36,8 @@ void PiecePainter::DrawPiece(DeviceContext& dc, int row, int col, bool jiggle)
     dc.SelectObject(&brush);
     dc.Ellipse(box);
     dc.SelectStockObject(WHITE_BRUSH);
+    DrawSymbol(dc, box);
+    RedrawFocus(dc, row, col);
 }
 
 void PiecePainter::DrawFadeFrame(DeviceContext& dc, int row, int col, int inset)
@@ -44,6 +48,7 @@ void PiecePainter::DrawFadeFrame(DeviceContext& dc, int row, int col, int inset)
     dc.SelectObject(&brush);
     dc.Ellipse(box);
     dc.SelectStockObject(WHITE_BRUSH);
+    DrawSymbol(dc, box);
 }
 
 void PiecePainter::DrawEmptyCell(DeviceContext& dc, int row, int col)
@@ -51,4 +56,29 @@ void PiecePainter::DrawEmptyCell(DeviceContext& dc, int row, int col)
     Rect square = CellSquare(row, col, cellSize);
     InflateRect(square, -2, -2);
     dc.FillSolidRect(square, GetSysColor(COLOR_INACTIVEBORDER));
+    RedrawFocus(dc, row, col);
+}
+
+void PiecePainter::DrawFocusRing(DeviceContext& dc, int row, int col)
+{
+    Rect ring = CellSquare(row, col, cellSize);
+    InflateRect(ring, -2, -2);
+    dc.Draw3dRect(ring, Rgb(0, 0, 0), Rgb(0, 0, 0));
+    InflateRect(ring, -1, -1);
+    dc.Draw3dRect(ring, Rgb(255, 255, 255), Rgb(255, 255, 255));
+}
+
+void PiecePainter::DrawSymbol(DeviceContext& dc, const Rect& box)
+{
+    const int index = PieceColorIndex(color);
+    if (symbols && index >= 0) {
+        DrawPieceSymbol(dc, box, index, SymbolSideOnPiece(box.Width()));
+    }
+}
+
+void PiecePainter::RedrawFocus(DeviceContext& dc, int row, int col)
+{
+    if (row == focusRow && col == focusCol) {
+        DrawFocusRing(dc, row, col);
+    }
 }

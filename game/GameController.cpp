@@ -1,10 +1,12 @@
 #include "game/GameController.h"
 
 #include "board/PieceColors.h"
+#include "board/PieceSymbols.h"
 #include "platform/ClientDC.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <cassert>
 
 void GameController::Setup(int cellSize, const GameSettings& newSettings,
@@ -293,6 +295,17 @@ void GameController::Paint(DeviceContext& dc)
     }
 }
 
+void GameController::DrawCell(DeviceContext& dc, int row, int col)
+{
+    const int colour = CellColor(row, col);
+    if (colour >= 0) {
+        painter.color = PieceColor(colour);
+        painter.DrawPiece(dc, row, col, false);
+    } else {
+        painter.DrawEmptyCell(dc, row, col);
+    }
+}
+
 void GameController::DrawNextColors(DeviceContext& dc)
 {
     if (!previewRect) {
@@ -301,8 +314,16 @@ void GameController::DrawNextColors(DeviceContext& dc)
     const Rect& preview = *previewRect;
     const int width = preview.Width() / settings.addedPieces;
     Rect slot{preview.left + 1, preview.top, preview.left + width - 1, preview.bottom};
+    // The panel's frame covers the slots' first and last rows. A symbol keeps a pixel of its
+    // colour on each side where the slot is wide enough; the 6 pixels of five slots it fills.
+    const int shownHeight = slot.Height() - 2;
+    const int symbolWidth = slot.Width() >= 8 ? slot.Width() - 2 : slot.Width();
+    const int side = std::min({12, shownHeight - 2, symbolWidth}) & ~1;
     for (int i = 0; i < settings.addedPieces; ++i) {
         dc.FillSolidRect(slot, PieceColor(nextColors[i]));
+        if (painter.symbols) {
+            DrawPieceSymbol(dc, slot, nextColors[i], side);
+        }
         OffsetRect(slot, width, 0);
     }
     dc.Draw3dRect(preview, Rgb(0, 0, 0), Rgb(255, 255, 255));

@@ -61,6 +61,9 @@ public:
     void EnterDeleteMode();
     void LeaveDeleteMode();
     void Paint(DeviceContext& dc);
+    // Draws the cell as the board holds it, a piece at rest or the empty ground: what the main
+    // window asks for when the focus ring leaves a cell.
+    void DrawCell(DeviceContext& dc, int row, int col);
     int IsUndoAvailable() const { return undoAvailable; }
     // Whether Toggle deleting can act: leave delete mode, or enter it with piled credits and a
     // piece to delete.

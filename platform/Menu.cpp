@@ -92,6 +92,20 @@ int Menu::EnableMenuItem(unsigned item, unsigned enable)
     return previous;
 }
 
+int Menu::CheckMenuItem(unsigned item, unsigned check)
+{
+    Item* found = Find(item, check);
+    if (!found) {
+        return -1;
+    }
+    const int previous = static_cast<int>(found->flags & MF_CHECKED);
+    found->flags = (found->flags & ~MF_CHECKED) | (check & MF_CHECKED);
+    if (static_cast<unsigned>(previous) != (found->flags & MF_CHECKED)) {
+        Changed();
+    }
+    return previous;
+}
+
 int Menu::GetMenuState(unsigned item, unsigned by) const
 {
     const Item* found = Find(item, by);

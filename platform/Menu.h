@@ -17,7 +17,8 @@ public:
     {
         unsigned id = 0;
         std::string text;
-        unsigned flags = 0; // MF_SEPARATOR, MF_POPUP, MF_GRAYED, MF_DISABLED, MF_CHECKED
+        unsigned flags = 0; // MF_SEPARATOR, MF_POPUP, MF_GRAYED, MF_DISABLED, MF_CHECKED,
+                            // MF_CHECKABLE
         Accelerator accel;
         std::unique_ptr<Menu> popup;
     };
@@ -34,6 +35,9 @@ public:
     // MF_ENABLED or MF_GRAYED (with MF_BYCOMMAND, searching popups too, or MF_BYPOSITION).
     // Returns the item's previous MF_GRAYED | MF_DISABLED bits, or -1 when there is no such item.
     int EnableMenuItem(unsigned item, unsigned enable);
+    // MF_CHECKED or MF_UNCHECKED (with MF_BYCOMMAND or MF_BYPOSITION, as EnableMenuItem).
+    // Returns the item's previous MF_CHECKED bit, or -1 when there is no such item.
+    int CheckMenuItem(unsigned item, unsigned check);
     // The item's flags, or -1 when there is none.
     int GetMenuState(unsigned item, unsigned by) const;
     std::string GetMenuString(unsigned item, unsigned by) const;

@@ -68,3 +68,4 @@ constexpr int ID_GAME_PLAYERS = 32777;
 constexpr int ID_GAME_CLEAR_HIGH_SCORES = 32778;
 constexpr int ID_GAME_TOGGLE_DELETING = 32779;
 constexpr int ID_HELP_HOW_TO_PLAY = 32780;
+constexpr int ID_VIEW_SYMBOLS = 32781;

@@ -189,10 +189,16 @@ const char howToPlayText[] =
     "status line says \"Game end\". A score among the five best enters the high-score table, "
     "which is then shown. New starts a new game.\n"
     "\n"
-    "Keys: the arrows move the highlighted cell on the board and Space clicks it. The menu shows "
+    "Symbols on pieces (View menu) puts a symbol of its own on every color, for players who do "
+    "not tell all the colors apart: a diamond on red, a ring on yellow, a square on magenta, a "
+    "plus on green, a triangle on cyan, a bar on blue, a dot on white and a cross on black. The "
+    "panel shows them too. The game remembers the choice.\n"
+    "\n"
+    "Keys: the arrows move the lit cell on the board, which a ring marks while the keys move it, "
+    "and Space clicks it; at the start the first arrow lights the top-left cell. The menu shows "
     "the shortcuts: Ctrl+N New, Ctrl+D Draw next, Ctrl+Z Undo, Delete Toggle deleting, Ctrl+U "
-    "Players, Ctrl+I High scores, Ctrl+, Preferences, Ctrl+Q Exit, F1 this help. Escape, too, "
-    "ends the game and closes the window.";
+    "Players, Ctrl+I High scores, Ctrl+, Preferences, Ctrl+Q Exit, Ctrl+M Symbols on pieces, F1 "
+    "this help. Escape, too, ends the game and closes the window.";
 
 // The text scrolls in a box, so that the dialog with OK below it fits a small screen (800 by 600
 // at any scale).
@@ -221,12 +227,17 @@ const MenuItemTemplate gameMenu[] = {
     {"Clear high scores", ID_GAME_CLEAR_HIGH_SCORES, 0, nullptr, 0},
     {"E&xit", ID_GAME_EXIT, 0, nullptr, 0, {'Q', FCONTROL}},
 };
+// Ctrl+S and Ctrl+Shift+S are the desktop's save keys, so the symbols take M, for marks.
+const MenuItemTemplate viewMenu[] = {
+    {"&Symbols on pieces", ID_VIEW_SYMBOLS, MF_CHECKABLE, nullptr, 0, {'M', FCONTROL}},
+};
 const MenuItemTemplate helpMenu[] = {
     {"&About", IDM_ABOUTBOX, 0, nullptr, 0},
     {"How to &play", ID_HELP_HOW_TO_PLAY, 0, nullptr, 0, {VK_F1, 0}},
 };
 const MenuItemTemplate menuBar[] = {
     {"&Game", 0, MF_POPUP, gameMenu, Count(gameMenu)},
+    {"&View", 0, MF_POPUP, viewMenu, Count(viewMenu)},
     {"&Help", 0, MF_POPUP, helpMenu, Count(helpMenu)},
 };
 const MenuTemplate mainMenu{IDR_MENU, menuBar, Count(menuBar)};

@@ -9,8 +9,11 @@
 #include "res/ResourceIds.h"
 #include "res/Templates.h"
 
+#include <cctype>
 #include <cstring>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace {
 const ControlTemplate* FindControl(const DialogTemplate& t, int id, const char* text = nullptr)
@@ -153,13 +156,14 @@ TEST(GameTemplates, ThePlayersDialogHasASortedListAndOkAsItsDefault)
     EXPECT_EQ(group->style & BS_CENTER, BS_CENTER);
 }
 
-TEST(GameTemplates, TheMenuHasTheGameAndHelpPopupsWithUndoAndDeletingGrayed)
+TEST(GameTemplates, TheMenuHasTheGameViewAndHelpPopupsWithUndoAndDeletingGrayed)
 {
     const MenuTemplate* menu = FindMenuTemplate(IDR_MENU);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->count, 2);
+    ASSERT_EQ(menu->count, 3);
     EXPECT_STREQ(menu->items[0].text, "&Game");
-    EXPECT_STREQ(menu->items[1].text, "&Help");
+    EXPECT_STREQ(menu->items[1].text, "&View");
+    EXPECT_STREQ(menu->items[2].text, "&Help");
     const MenuItemTemplate* game = menu->items[0].subItems;
     ASSERT_EQ(menu->items[0].subCount, 12);
     const unsigned ids[] = {ID_GAME_NEW,
@@ -187,12 +191,37 @@ TEST(GameTemplates, TheMenuHasTheGameAndHelpPopupsWithUndoAndDeletingGrayed)
             EXPECT_EQ(game[i].flags, MF_SEPARATOR);
         }
     }
-    ASSERT_EQ(menu->items[1].subCount, 2);
-    EXPECT_STREQ(menu->items[1].subItems[0].text, "&About");
-    EXPECT_EQ(menu->items[1].subItems[0].id, static_cast<unsigned>(IDM_ABOUTBOX));
-    EXPECT_STREQ(menu->items[1].subItems[1].text, "How to &play");
-    EXPECT_EQ(menu->items[1].subItems[1].id, static_cast<unsigned>(ID_HELP_HOW_TO_PLAY));
+    // The View menu's one option starts unticked.
+    ASSERT_EQ(menu->items[1].subCount, 1);
+    const MenuItemTemplate& symbols = menu->items[1].subItems[0];
+    EXPECT_STREQ(symbols.text, "&Symbols on pieces");
+    EXPECT_EQ(symbols.id, static_cast<unsigned>(ID_VIEW_SYMBOLS));
+    EXPECT_EQ(symbols.flags, MF_CHECKABLE);
+    ASSERT_EQ(menu->items[2].subCount, 2);
+    EXPECT_STREQ(menu->items[2].subItems[0].text, "&About");
+    EXPECT_EQ(menu->items[2].subItems[0].id, static_cast<unsigned>(IDM_ABOUTBOX));
+    EXPECT_STREQ(menu->items[2].subItems[1].text, "How to &play");
+    EXPECT_EQ(menu->items[2].subItems[1].id, static_cast<unsigned>(ID_HELP_HOW_TO_PLAY));
     EXPECT_EQ(FindMenuTemplate(4242), nullptr);
+
+    // No two shortcuts of the menu are the same key and no two popups of the bar share a
+    // mnemonic, so every such key reaches the one item it names.
+    std::set<std::pair<unsigned, unsigned>> shortcuts;
+    std::set<char> barKeys;
+    for (int p = 0; p < menu->count; ++p) {
+        const char* mnemonic = std::strchr(menu->items[p].text, '&');
+        ASSERT_NE(mnemonic, nullptr);
+        EXPECT_TRUE(barKeys.insert(static_cast<char>(std::toupper(mnemonic[1]))).second)
+            << menu->items[p].text;
+        for (int i = 0; i < menu->items[p].subCount; ++i) {
+            const MenuItemTemplate& item = menu->items[p].subItems[i];
+            if (item.accel.key != 0) {
+                EXPECT_TRUE(shortcuts.insert({item.accel.key, item.accel.modifiers}).second)
+                    << item.text;
+            }
+        }
+    }
+    EXPECT_EQ(shortcuts.size(), 10u);
 }
 
 TEST_F(HeadlessTest, EveryGameDialogIsBuiltWithItsControls)

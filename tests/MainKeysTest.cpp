@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "tests/FocusRing.h"
+
 #include "app/AboutDialog.h"
 #include "platform/Cursor.h"
 #include "platform/KeyRoute.h"
@@ -21,9 +23,13 @@ protected:
             headless.KeyDown(window, key);
         }
     }
-    // Walks the highlighted cell to the cell with the arrows and presses Space there.
+    // Walks the highlighted cell to the cell with the arrows and presses Space there. Before any
+    // cell is drawn lit, the first arrow only lights the corner.
     void PressCell(int row, int col)
     {
+        if (!window.hoverDrawn) {
+            Key(VK_LEFT);
+        }
         Key(col > window.hoverCol ? VK_RIGHT : VK_LEFT, std::abs(col - window.hoverCol));
         Key(row > window.hoverRow ? VK_DOWN : VK_UP, std::abs(row - window.hoverRow));
         Key(VK_SPACE);
@@ -32,6 +38,7 @@ protected:
     {
         return HasFrame(Buffer(), CellFrameRect(row, col), WHITE, BLACK);
     }
+    bool Ringed(int row, int col) const { return HasFocusRing(Buffer(), row, col); }
 };
 
 TEST_F(MainKeysTest, ArrowsMoveTheHighlightedCellAndStopAtTheEdges)
@@ -59,6 +66,48 @@ TEST_F(MainKeysTest, ArrowsMoveTheHighlightedCellAndStopAtTheEdges)
     Key(VK_RIGHT);
     EXPECT_EQ(window.hoverCol, 6);
     EXPECT_EQ(Status(), "kept");
+}
+
+// Nothing is lit at the start and Space does nothing; the first arrow lights the top-left cell
+// itself. The keys' cell carries the focus ring besides its raised frame, through the jiggle, a
+// piece arriving and a paint of the window, until the mouse moves.
+TEST_F(MainKeysTest, TheKeysCellCarriesAFocusRingUntilTheMouseMoves)
+{
+    Open();
+    Arrange({"1........", ".........", ".........", ".........", ".........", ".........",
+             ".........", ".........", "........."});
+    const PixelImage atStart = Buffer();
+    Key(VK_SPACE);
+    EXPECT_EQ(window.controller.state, STATE_SELECT_PIECE);
+    EXPECT_EQ(DifferentPixels(Buffer(), atStart), 0);
+
+    Key(VK_RIGHT);
+    EXPECT_EQ(std::make_pair(window.hoverRow, window.hoverCol), std::make_pair(0, 0));
+    EXPECT_TRUE(Raised(0, 0));
+    EXPECT_TRUE(Ringed(0, 0));
+    Key(VK_SPACE);
+    ASSERT_EQ(window.controller.state, STATE_SELECT_DESTINATION);
+    headless.TimerTick(window, SELECTION_TIMER_ID);
+    EXPECT_TRUE(Ringed(0, 0));
+    // The ring moves on; the piece it leaves jiggles without it.
+    Key(VK_RIGHT);
+    headless.TimerTick(window, SELECTION_TIMER_ID);
+    EXPECT_TRUE(Ringed(0, 1));
+    EXPECT_FALSE(Ringed(0, 0));
+    Key(VK_SPACE);
+    ASSERT_EQ(window.controller.board.cells[1], 1);
+    EXPECT_TRUE(Ringed(0, 1));
+    window.Invalidate(true);
+    headless.Pump();
+    EXPECT_TRUE(Raised(0, 1));
+    EXPECT_TRUE(Ringed(0, 1));
+
+    // Within the same cell the mouse takes the ring away and leaves the frame raised.
+    MoveTo(Point{31, 1});
+    EXPECT_FALSE(Ringed(0, 1));
+    EXPECT_TRUE(Raised(0, 1));
+    EXPECT_EQ(Buffer().GetPixel(45, 15), PieceColors[1]);
+    EXPECT_EQ(Buffer().GetPixel(33, 15), FACE);
 }
 
 TEST_F(MainKeysTest, MouseAndKeysShareTheHighlightedCell)
@@ -221,6 +270,7 @@ TEST_F(MainKeysTest, EachShortcutRunsItsCommandOnlyWhileItsItemIsEnabled)
                      {'I', FCONTROL, ID_GAME_HIGH_SCORES},
                      {VK_OEM_COMMA, FCONTROL, ID_GAME_PREFERENCES},
                      {VK_F1, 0, ID_HELP_HOW_TO_PLAY},
+                     {'M', FCONTROL, ID_VIEW_SYMBOLS},
                      {'Q', FCONTROL, ID_GAME_EXIT}};
     LoggedMainDialog main;
     ASSERT_TRUE(main.Create());

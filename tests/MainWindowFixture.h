@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HeadlessTest.h"
+#include "TempConfigHome.h"
 #include "TempWorkingDir.h"
 
 #include "app/MainDialog.h"
@@ -30,9 +31,9 @@ constexpr ColorRef FACE = Rgb(192, 192, 192);
 constexpr ColorRef BLACK = Rgb(0, 0, 0);
 constexpr ColorRef WHITE = Rgb(255, 255, 255);
 
-// The whole main window on the headless backend, in a fresh working directory. Open starts it
-// the way the program does (templates, defaults.kvd, the first game); the tests then drive it
-// with the player's input.
+// The whole main window on the headless backend, in a fresh working directory and configuration
+// folder. Open starts it the way the program does (templates, defaults.kvd, the view options, the
+// first game); the tests then drive it with the player's input.
 class MainWindowTest : public HeadlessTest
 {
 protected:
@@ -142,5 +143,6 @@ protected:
     }
 
     TempWorkingDir dir;
+    TempConfigHome config;
     MainDialog window;
 };

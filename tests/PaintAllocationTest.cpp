@@ -22,8 +22,12 @@ TEST(PaintAllocation, PaintedPartsDrawWithoutAllocating)
     banner.sourceWidth = 40;
     banner.sourceHeight = 86;
     banner.Place(605, 0, 40, 574);
+    // With the player's aids on: symbols on the pieces and the legend, the keys' focus ring.
     PiecePainter painter;
     painter.cellSize = 30;
+    painter.symbols = true;
+    painter.focusRow = 3;
+    painter.focusCol = 4;
     CellFrame frame;
     frame.cellSize = 30;
     ScoreDisplay score;
@@ -44,6 +48,7 @@ TEST(PaintAllocation, PaintedPartsDrawWithoutAllocating)
         button.Draw(dc, false);
         banner.Draw(dc, true);
         DrawColorSwatches(dc, Rect{605, 579, 645, 599}, 6);
+        DrawSwatchSymbols(dc, Rect{605, 579, 645, 599}, 6);
         score.value = 12345;
         score.Draw(dc);
     }

@@ -1,6 +1,7 @@
 #include "board/PiecePainter.h"
 #include "board/PieceColors.h"
 #include "platform/DeviceContext.h"
+#include "tests/FocusRing.h"
 #include "tests/PixelProbe.h"
 
 #include <gtest/gtest.h>
@@ -73,24 +74,37 @@ TEST_F(PainterFixture, PieceAtRestIsACircleOnTheBackgroundSquareInsideTheMargin)
     EXPECT_EQ(painter.jiggleAngle, 0);
 }
 
+// The keys' focus ring on the cell, and symbols, hop with nothing and leave no trace either.
 TEST_F(PainterFixture, JigglingHopsByWholeRadiansAndLeavesNoTrace)
 {
+    painter.focusRow = 2;
+    painter.focusCol = 3;
+    painter.symbols = true;
     painter.DrawPiece(dc, 2, 3, false);
     const PixelImage atRest = image;
+    const Rect inside{98, 68, 112, 82}; // clear of the ring wherever the piece hops
     const int expected[7][2] = {{3, 0}, {1, 2}, {-1, 2}, {-2, 0}, {-1, -2}, {0, -2}, {2, 0}};
     for (int step = 0; step < 7; ++step) {
         painter.DrawPiece(dc, 2, 3, true);
-        const Rect bounds = PieceBounds(image, Rect{92, 62, 118, 88});
-        EXPECT_EQ(bounds.left - 95, expected[step][0]) << "step " << step;
-        EXPECT_EQ(bounds.top - 65, expected[step][1]) << "step " << step;
-        EXPECT_EQ(bounds.Width(), 20);
-        EXPECT_EQ(bounds.Height(), 20);
+        EXPECT_TRUE(HasFocusRing(image, 2, 3)) << "step " << step;
+        int moved = 0;
+        for (int y = inside.top; y < inside.bottom; ++y) {
+            for (int x = inside.left; x < inside.right; ++x) {
+                const int dx = expected[step][0];
+                const int dy = expected[step][1];
+                moved += image.GetPixel(x + dx, y + dy) != atRest.GetPixel(x, y);
+            }
+        }
+        EXPECT_EQ(moved, 0) << "step " << step;
         EXPECT_EQ(painter.jiggleAngle, step + 1);
     }
     // Coming to rest restores the centred picture exactly: the background hides every hop.
     painter.DrawPiece(dc, 2, 3, false);
     EXPECT_EQ(DifferentPixels(image, atRest), 0);
     EXPECT_EQ(painter.jiggleAngle, 7);
+    painter.focusRow = -1;
+    painter.DrawEmptyCell(dc, 2, 3);
+    EXPECT_FALSE(HasFocusRing(image, 2, 3));
 
     painter.jiggleAngle = 359;
     painter.DrawPiece(dc, 2, 3, true);
@@ -99,14 +113,16 @@ TEST_F(PainterFixture, JigglingHopsByWholeRadiansAndLeavesNoTrace)
 
 TEST_F(PainterFixture, FadeFramesShrinkToTwoByTwoAndThenToNothing)
 {
-    painter.DrawPiece(dc, 1, 4, false);
-    const PixelImage atRest = image;
-
-    PixelImage faded(150, 120, MARK);
-    DeviceContext fadeDc(&faded);
-    painter.DrawEmptyCell(fadeDc, 1, 4);
-    painter.DrawFadeFrame(fadeDc, 1, 4, 0);
-    EXPECT_EQ(DifferentPixels(faded, atRest), 0);
+    // The first frame is the piece at rest, its symbol too; the last frames carry none.
+    for (bool symbols : {false, true}) {
+        painter.symbols = symbols;
+        painter.DrawPiece(dc, 1, 4, false);
+        PixelImage faded(150, 120, MARK);
+        DeviceContext fadeDc(&faded);
+        painter.DrawEmptyCell(fadeDc, 1, 4);
+        painter.DrawFadeFrame(fadeDc, 1, 4, 0);
+        EXPECT_EQ(DifferentPixels(faded, image), 0) << symbols;
+    }
 
     // No background is painted: the mark around a small frame stays.
     PixelImage small(150, 120, MARK);

@@ -141,6 +141,9 @@ void WxCanvas::OnPaint(wxPaintEvent& /*event*/)
     if (context) {
         cairo_save(context);
         cairo_set_source_surface(context, Screen(), 0, 0);
+        // At a desktop scale of 2 or more each pixel of the screen copy covers a block of the
+        // screen's; the toolkit's default filter would blend neighbouring pixels into a blur.
+        cairo_pattern_set_filter(cairo_get_source(context), CAIRO_FILTER_NEAREST);
         cairo_paint(context);
         cairo_restore(context);
     }

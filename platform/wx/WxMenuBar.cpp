@@ -13,6 +13,11 @@ bool IsGrayed(const Menu::Item& item)
 {
     return (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
 }
+
+bool IsChecked(const Menu::Item& item)
+{
+    return (item.flags & MF_CHECKED) != 0;
+}
 } // namespace
 
 wxMenu* WxMenuBar::BuildPopup(const Menu& menu)
@@ -28,7 +33,9 @@ wxMenu* WxMenuBar::BuildPopup(const Menu& menu)
         } else {
             int id = FIRST_ITEM_ID + static_cast<int>(commands.size());
             commands.push_back(item->id);
-            wxMenuItem* shown = popup->Append(id, text);
+            const bool checkable = (item->flags & MF_CHECKABLE) != 0;
+            wxMenuItem* shown =
+                popup->Append(id, text, wxEmptyString, checkable ? wxITEM_CHECK : wxITEM_NORMAL);
             // Kept apart from the text, the toolkit shows the shortcut beside it and runs it
             // while the item is enabled.
             const wxAcceleratorEntry accel = WxKeys::ToWx(item->accel);
@@ -36,6 +43,9 @@ wxMenu* WxMenuBar::BuildPopup(const Menu& menu)
                 shown->AddExtraAccel(accel);
             }
             shown->Enable(!IsGrayed(*item));
+            if (checkable) {
+                shown->Check(IsChecked(*item));
+            }
         }
     }
     return popup;
@@ -59,8 +69,14 @@ bool WxMenuBar::SyncPopup(wxMenu& popup, const Menu& menu) const
             if (!shown->GetSubMenu() || !SyncPopup(*shown->GetSubMenu(), *item->popup)) {
                 return false;
             }
-        } else if (CommandOf(shown->GetId()) != item->id) {
+        } else if (CommandOf(shown->GetId()) != item->id ||
+                   shown->IsCheckable() != ((item->flags & MF_CHECKABLE) != 0)) {
             return false;
+        }
+        // The toolkit ticks a check item itself when it is chosen; the command that follows
+        // sets the menu's state, which is then already shown.
+        if (shown->IsCheckable() && shown->IsChecked() != IsChecked(*item)) {
+            shown->Check(IsChecked(*item));
         }
         if (shown->IsEnabled() == IsGrayed(*item)) {
             shown->Enable(!IsGrayed(*item));

@@ -56,7 +56,8 @@ TEST_F(GameDialogsTest, TheMainWindowHasItsMenuStatusLineIconAndCursor)
     auto* bar = dynamic_cast<wxFrame*>(peer->GetTopLevel())->GetMenuBar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->GetMenuLabel(0), "&Game");
-    EXPECT_EQ(bar->GetMenuLabel(1), "&Help");
+    EXPECT_EQ(bar->GetMenuLabel(1), "&View");
+    EXPECT_EQ(bar->GetMenuLabel(2), "&Help");
     EXPECT_FALSE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32775))); // Undo
     EXPECT_FALSE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32779))); // Toggle deleting
     EXPECT_TRUE(bar->IsEnabled(peer->GetMenuBar().ItemIdOf(32773)));  // New

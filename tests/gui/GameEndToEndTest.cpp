@@ -1,4 +1,5 @@
 #include "GameEndToEndFixture.h"
+#include "TempConfigHome.h"
 
 #include <wx/bookctrl.h>
 #include <wx/frame.h>
@@ -225,6 +226,42 @@ TEST_F(GameEndToEndTest, KeysWorkWhileTheWindowHoldsTheMouse)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// View > Symbols on pieces ticks its item and marks the pieces on the screen, Ctrl+M takes both
+// back; the keys' cell shows its focus ring.
+TEST_F(GameEndToEndTest, SymbolsAndTheFocusRingShowOnTheScreen)
+{
+    TempConfigHome config;
+    ASSERT_TRUE(Open({0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    WxWindowPeer* peer = gui::PeerOf(main);
+    const auto ticked = [&] {
+        wxMenuBar* bar = dynamic_cast<wxFrame*>(peer->GetTopLevel())->GetMenuBar();
+        return bar->IsChecked(peer->GetMenuBar().ItemIdOf(ID_VIEW_SYMBOLS));
+    };
+    const auto shows = [&](Point at, ColorRef color) {
+        return gui::RunUntil(
+            [&] { return gui::ScreenPixel(gui::ClientToScreen(main, at)) == color; });
+    };
+    // A pixel of the white diamond on the red piece in the corner cell, and of the ring there.
+    const Point diamond{10, 14};
+    const Point ring{2, 15};
+    EXPECT_FALSE(ticked());
+    EXPECT_TRUE(shows(diamond, Rgb(255, 0, 0)));
+    ChooseMenu('V', ID_VIEW_SYMBOLS);
+    EXPECT_TRUE(shows(diamond, Rgb(255, 255, 255)));
+    EXPECT_TRUE(ticked());
+
+    // The menu left the mouse over the corner cell, which counts as highlighted from the start
+    // without being lit, so the first arrow rings that cell itself.
+    gui::Input().Char(WXK_DOWN);
+    EXPECT_TRUE(shows(ring, Rgb(0, 0, 0)));
+    Shot("e2e_symbols_and_focus_ring");
+    gui::Input().Char('M', wxMOD_CONTROL);
+    EXPECT_TRUE(shows(diamond, Rgb(255, 0, 0)));
+    EXPECT_FALSE(ticked());
+    MoveMouse(Point{45, 15});
+    EXPECT_TRUE(shows(ring, Rgb(192, 192, 192)));
+}
+
 TEST_F(GameEndToEndTest, ATurnIsPlayedWithTheKeysAloneAndTheShortcutsWork)
 {
     // The first pieces: red on the three first cells; next come red, red and yellow.
@@ -233,6 +270,8 @@ TEST_F(GameEndToEndTest, ATurnIsPlayedWithTheKeysAloneAndTheShortcutsWork)
         gui::Input().Char(key, modifiers);
         gui::RunFor(60);
     };
+    // The first arrow lights the corner cell, the next two walk to the third cell.
+    pressed(WXK_RIGHT);
     pressed(WXK_RIGHT);
     pressed(WXK_RIGHT);
     ASSERT_TRUE(gui::RunUntil([&] { return main.hoverCol == 2; }));

@@ -152,7 +152,7 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
          }},
         {"Help menu by a click, Escape",
          [this] {
-             ClickTitle(1);
+             ClickTitle(2);
              Press(WXK_ESCAPE);
              EXPECT_FALSE(main.IsEnded()) << "Escape in the open menu ended the game";
          }},
@@ -160,7 +160,7 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
          [this, about] {
              bool closed = false;
              Answer(about, {[&](wxTopLevelWindow*) { closed = true; }, Key(KEY_RETURN)});
-             ClickTitle(1);
+             ClickTitle(2);
              gui::ClickAt(ItemCentre(IDM_ABOUTBOX));
              EXPECT_TRUE(gui::RunUntil([&] { return closed && !about(); }, 10000));
          }},
