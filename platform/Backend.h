@@ -24,10 +24,10 @@ enum PeerKind
 // capture; menu items as MSG_COMMAND; every key press of the active window as MakeKeyMessage
 // (platform/KeyRoute.h) makes it, whatever control has the focus (Escape, Enter, Alt+F4, the
 // menu's shortcuts and the keys the window wants; the rest stays with the toolkit, and so does
-// every key while a menu is open); the close box as MSG_SYSCOMMAND SC_CLOSE; a real control the player clicked or changed as
-// MSG_COMMAND with BN_CLICKED or CBN_SELCHANGE (the toolkit has changed the control already); a
-// property sheet's tab as MSG_SELECT_TAB. The MSG_CONTROL_* messages are for backends without
-// real controls.
+// every key while a menu is open); the close box as MSG_SYSCOMMAND SC_CLOSE; a real control the
+// player clicked or changed as MSG_COMMAND with BN_CLICKED or CBN_SELCHANGE (the toolkit has
+// changed the control already); a property sheet's tab as MSG_SELECT_TAB. The MSG_CONTROL_*
+// messages are for backends without real controls.
 class Backend
 {
 public:

@@ -4,8 +4,7 @@
 #include "platform/Menu.h"
 #include "platform/Window.h"
 
-KeyRoute RouteKey(const Window& window, unsigned key, unsigned modifiers,
-                  const KeyContext& context)
+KeyRoute RouteKey(const Window& window, unsigned key, unsigned modifiers, const KeyContext& context)
 {
     if (context.menuOpen) {
         return KeyRoute::TOOLKIT;

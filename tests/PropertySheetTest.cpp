@@ -223,9 +223,9 @@ TEST_F(PropertySheetTest, TheKeysTurnThePagesBothWaysAroundLikeTheTabs)
         unsigned key, modifiers;
         int page;
     } steps[] = {
-        {VK_TAB, FCONTROL, 1},           {VK_NEXT, FCONTROL, 2},  {VK_TAB, FCONTROL, 0},
-        {VK_TAB, FCONTROL | FSHIFT, 2},  {VK_PRIOR, FCONTROL, 1}, {VK_TAB, 0, 1},
-        {VK_NEXT, FCONTROL | FALT, 1},   {VK_PRIOR, FCONTROL, 0},
+        {VK_TAB, FCONTROL, 1},          {VK_NEXT, FCONTROL, 2},  {VK_TAB, FCONTROL, 0},
+        {VK_TAB, FCONTROL | FSHIFT, 2}, {VK_PRIOR, FCONTROL, 1}, {VK_TAB, 0, 1},
+        {VK_NEXT, FCONTROL | FALT, 1},  {VK_PRIOR, FCONTROL, 0},
     };
     headless.ScriptDialog([&](DialogSession& s) {
         for (const auto& step : steps) {

@@ -45,7 +45,7 @@ public:
     void Cancel(); // Escape
     // Any key, routed as the real window routes it.
     void Key(unsigned key, unsigned modifiers = 0);
-    void Close();  // the close box
+    void Close(); // the close box
 
     void MouseMove(Point point);
     void LButtonDown(Point point);

@@ -14,9 +14,8 @@ struct KeyPair
 // The keys a menu item's shortcut may name besides letters, digits and F keys. The menu only shows
 // them: the game's key hook runs the shortcuts, from the keypad's Delete as well.
 const KeyPair namedKeys[] = {
-    {WXK_SPACE, VK_SPACE}, {WXK_LEFT, VK_LEFT},     {WXK_UP, VK_UP},
-    {WXK_RIGHT, VK_RIGHT}, {WXK_DOWN, VK_DOWN},     {WXK_DELETE, VK_DELETE},
-    {',', VK_OEM_COMMA},
+    {WXK_SPACE, VK_SPACE}, {WXK_LEFT, VK_LEFT},     {WXK_UP, VK_UP},     {WXK_RIGHT, VK_RIGHT},
+    {WXK_DOWN, VK_DOWN},   {WXK_DELETE, VK_DELETE}, {',', VK_OEM_COMMA},
 };
 } // namespace
 

@@ -8,7 +8,6 @@
 
 using Lines = std::vector<std::string>;
 
-
 TEST_F(GameEndToEndTest, AGameIsPlayedWithRealClicksToItsEnd)
 {
     // The first pieces: red on the three first cells; next come red, red and yellow.

@@ -187,7 +187,8 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
          dialog('H', IDM_ABOUTBOX, about, Key(KEY_RETURN))},
         {"Tab", [this] { Press(WXK_TAB); }},
         {"Shift+Tab", [this] { Press(WXK_TAB, wxMOD_SHIFT); }},
-        {"Tab three times", [this] {
+        {"Tab three times",
+         [this] {
              Press(WXK_TAB);
              Press(WXK_TAB);
              Press(WXK_TAB);
@@ -201,22 +202,20 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
         {"Players, Cancel", dialog('G', ID_GAME_PLAYERS, playersBox, players(IDCANCEL))},
         {"Players, Escape", dialog('G', ID_GAME_PLAYERS, playersBox, Key(KEY_ESCAPE))},
         {"Preferences, OK", dialog('G', ID_GAME_PREFERENCES, preferences, button(wxID_OK))},
-        {"Preferences, Cancel",
-         dialog('G', ID_GAME_PREFERENCES, preferences, button(wxID_CANCEL))},
+        {"Preferences, Cancel", dialog('G', ID_GAME_PREFERENCES, preferences, button(wxID_CANCEL))},
         {"Preferences, Escape", dialog('G', ID_GAME_PREFERENCES, preferences, Key(KEY_ESCAPE))},
         {"Preferences, close box", dialog('G', ID_GAME_PREFERENCES, preferences, closeBox)},
         {"High scores, Enter", dialog('G', ID_GAME_HIGH_SCORES, box, Key(KEY_RETURN))},
         {"High scores, Escape", dialog('G', ID_GAME_HIGH_SCORES, box, Key(KEY_ESCAPE))},
         {"High scores, OK clicked", dialog('G', ID_GAME_HIGH_SCORES, box, button(wxID_OK))},
         {"Clear high scores, No", dialog('G', ID_GAME_CLEAR_HIGH_SCORES, box, button(wxID_NO))},
-        {"Clear high scores, Enter",
-         dialog('G', ID_GAME_CLEAR_HIGH_SCORES, box, Key(KEY_RETURN))},
+        {"Clear high scores, Enter", dialog('G', ID_GAME_CLEAR_HIGH_SCORES, box, Key(KEY_RETURN))},
         {"the start-up save warning, Enter", [] {}, true},
         {"another window in front, then a click on the game",
          [this] {
              const Rect game = gui::ScreenRectOf(main);
              other = new wxFrame(nullptr, wxID_ANY, "Another window",
-                                      wxPoint(game.right + 20, game.top), wxSize(200, 150));
+                                 wxPoint(game.right + 20, game.top), wxSize(200, 150));
              other->Show();
              other->Raise();
              ASSERT_TRUE(gui::WaitShown(other));
@@ -348,8 +347,8 @@ TEST_F(GameEndToEndTest, PreferencesTurnsItsPagesFromTheKeyboard)
         } else if (++run->waited < 50) {
             return false;
         } else {
-            run->failures.push_back(std::string(step.what) + ": page " +
-                                    std::to_string(step.page) + " did not come to the front");
+            run->failures.push_back(std::string(step.what) + ": page " + std::to_string(step.page) +
+                                    " did not come to the front");
         }
         ++run->next;
         run->sent = false;
