@@ -6,6 +6,9 @@
 
 #include <cairo.h>
 #include <gdk/gdk.h>
+#ifdef GDK_WINDOWING_WAYLAND
+#include <gdk/gdkwayland.h>
+#endif
 
 #include <cstdint>
 
@@ -22,6 +25,16 @@ WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const w
     // Two quick clicks come as a button-down and a double click: both are button-downs.
     Bind(wxEVT_LEFT_DCLICK, &WxCanvas::OnMouse, this);
     Bind(wxEVT_RIGHT_UP, &WxCanvas::OnMouse, this);
+#ifdef GDK_WINDOWING_WAYLAND
+    // An X server sends a move with every crossing of a window's edge, and moves outside to the
+    // window that holds the capture; a Wayland compositor tells only that the pointer came or
+    // went. There the crossings are the moves the game goes by.
+    if (GDK_IS_WAYLAND_DISPLAY(gdk_display_get_default())) {
+        crossingMoves = true;
+        Bind(wxEVT_ENTER_WINDOW, &WxCanvas::OnCrossing, this);
+        Bind(wxEVT_LEAVE_WINDOW, &WxCanvas::OnCrossing, this);
+    }
+#endif
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &WxCanvas::OnCaptureLost, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, &WxCanvas::OnThemeChanged, this);
     Bind(wxEVT_BUTTON, &WxCanvas::OnControl, this);
@@ -181,6 +194,24 @@ void WxCanvas::OnMouse(wxMouseEvent& event)
     }
     // Clicks also move the focus, as the toolkit does by default.
     event.Skip(type == wxEVT_LEFT_DOWN);
+}
+
+void WxCanvas::OnCrossing(wxMouseEvent& event)
+{
+    event.Skip();
+    if (event.GetEventType() == wxEVT_ENTER_WINDOW) {
+        Post(MSG_MOUSEMOVE, 0, 0, &event);
+        return;
+    }
+    // Gone: the window that holds the capture hears of a point outside its client area, where
+    // it would have had the moves out there.
+    if (window && ::GetCapture() == window) {
+        wxMouseEvent outside(event);
+        if (GetClientRect().Contains(event.GetPosition())) {
+            outside.SetPosition(wxPoint(-1, -1));
+        }
+        Post(MSG_MOUSEMOVE, 0, 0, &outside);
+    }
 }
 
 void WxCanvas::OnCaptureLost(wxMouseCaptureLostEvent& /*event*/)

@@ -29,6 +29,9 @@ public:
     // Repaints at once what was presented and is not on the screen yet.
     void Flush();
     bool HasUnpainted() const { return unpainted; }
+    // Whether the pointer's crossings of the edge stand in for the moves outside that the display
+    // server does not send (Wayland).
+    bool HasCrossingMoves() const { return crossingMoves; }
     // The window is going away: from now on nothing is reported to it.
     void Detach() { window = nullptr; }
     // The colours of the window, for what the backend draws on the canvas itself.
@@ -38,6 +41,7 @@ private:
     cairo_surface_t* Screen();
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
+    void OnCrossing(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnThemeChanged(wxSysColourChangedEvent& event);
     void OnControl(wxCommandEvent& event);
@@ -52,4 +56,5 @@ private:
     int screenWidth = 0;
     int screenHeight = 0;
     bool unpainted = false;
+    bool crossingMoves = false;
 };

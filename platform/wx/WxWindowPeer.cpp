@@ -458,7 +458,9 @@ void WxWindowPeer::SetIcon(const Icon* icon, bool /*big*/)
 
 void WxWindowPeer::SetCapture(bool capture)
 {
-    if (!canvas) {
+    // Where the display server sends no moves from outside a window, the toolkit's grab would
+    // only hide the pointer's leaving, which the canvas reports instead.
+    if (!canvas || canvas->HasCrossingMoves()) {
         return;
     }
     if (capture && !canvas->HasCapture()) {

@@ -1,5 +1,8 @@
 #include "BackgroundInput.h"
 
+#include "Seat.h"
+#include "WaylandInput.h"
+
 #include <X11/Xlib.h>
 #include <dlfcn.h>
 
@@ -36,12 +39,28 @@ const XTest& Library()
 
 bool BackgroundInput::Available()
 {
+    if (gui::OnWayland()) {
+        return WaylandInput::Get() != nullptr;
+    }
     return Library().motion && Library().button && Library().key;
 }
 
 void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs)
 {
     Join();
+    if (WaylandInput* input = gui::OnWayland() ? WaylandInput::Get() : nullptr) {
+        worker = std::thread([input, points, startDelayMs, intervalMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(startDelayMs));
+            for (const Point& point : points) {
+                input->MoveTo(point.x, point.y);
+                input->Button(1, true);
+                std::this_thread::sleep_for(std::chrono::milliseconds(15));
+                input->Button(1, false);
+                std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+            }
+        });
+        return;
+    }
     worker = std::thread([points, startDelayMs, intervalMs] {
         const XTest& xtest = Library();
         Display* display = XOpenDisplay(nullptr);
@@ -64,6 +83,10 @@ void BackgroundInput::ClickEach(std::vector<Point> points, int startDelayMs, int
 void BackgroundInput::MoveTo(Point point)
 {
     Join();
+    if (WaylandInput* input = gui::OnWayland() ? WaylandInput::Get() : nullptr) {
+        worker = std::thread([input, point] { input->MoveTo(point.x, point.y); });
+        return;
+    }
     worker = std::thread([point] {
         const XTest& xtest = Library();
         Display* display = XOpenDisplay(nullptr);
@@ -79,6 +102,11 @@ void BackgroundInput::MoveTo(Point point)
 void BackgroundInput::PressKey(unsigned long keySymbol, std::vector<unsigned long> held)
 {
     Join();
+    if (WaylandInput* input = gui::OnWayland() ? WaylandInput::Get() : nullptr) {
+        worker = std::thread(
+            [input, keySymbol, held = std::move(held)] { input->Press(keySymbol, held); });
+        return;
+    }
     worker = std::thread([keySymbol, held = std::move(held)] {
         const XTest& xtest = Library();
         Display* display = XOpenDisplay(nullptr);

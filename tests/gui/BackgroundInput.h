@@ -5,9 +5,10 @@
 #include <thread>
 #include <vector>
 
-// Real X input made on a thread of its own, with its own connection to the X server, so that it
-// arrives while the program's thread is busy (in a handler, or in Sleep). It drives the XTest
-// extension of the server through the client library loaded at run time.
+// Real input made on a thread of its own, with its own connection to the display server, so that
+// it arrives while the program's thread is busy (in a handler, or in Sleep). Under X11 it drives
+// the XTest extension through the client library loaded at run time; under Wayland, the suite's
+// virtual keyboard and pointer.
 class BackgroundInput
 {
 public:
@@ -17,7 +18,7 @@ public:
     BackgroundInput(const BackgroundInput&) = delete;
     BackgroundInput& operator=(const BackgroundInput&) = delete;
 
-    // Whether the X server and the library can make such input.
+    // Whether the display server can be given such input.
     static bool Available();
     // After startDelayMs, clicks at each screen point in turn, one every intervalMs.
     void ClickEach(std::vector<Point> points, int startDelayMs, int intervalMs);

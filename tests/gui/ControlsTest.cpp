@@ -8,7 +8,6 @@
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 
 using namespace testwin;
 using Lines = std::vector<std::string>;

@@ -162,7 +162,9 @@ protected:
         };
         frame->Bind(wxEVT_MENU_OPEN, onOpen);
         frame->Bind(wxEVT_MENU_HIGHLIGHT, onHighlight);
-        MoveMouse(Point{5, 5});
+        // Over the corner cell, the pointer's image (which a Wayland compositor draws into the
+        // screen's picture) clear of the cell's left edge and of the piece's left half.
+        MoveMouse(Point{28, 28});
         gui::Input().Char(popupKey, wxMOD_ALT);
         const bool opened = gui::RunUntil([&] { return open; });
         for (int step = 0; opened && step < 16 && highlighted != wanted; ++step) {

@@ -4,7 +4,6 @@
 #include <wx/bookctrl.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
-#include <wx/uiaction.h>
 
 using Lines = std::vector<std::string>;
 
@@ -160,18 +159,7 @@ TEST_F(GameEndToEndTest, EveryDialogAndMessageBoxOpensFromTheMenu)
         if (tab > 0) {
             // A click on the tab, found on the screen.
             tabs.push_back([this, tab](wxTopLevelWindow*) {
-                WxWindowPeer* peer = gui::PeerOf(main.preferences);
-                auto* book = dynamic_cast<wxBookCtrlBase*>(peer->GetPageHolder(0)->GetParent());
-                const wxSize size = book->GetSize();
-                for (int y = 2; y < 60; y += 3) {
-                    for (int x = 2; x < size.x; x += 3) {
-                        if (book->HitTest(wxPoint(x, y)) == tab) {
-                            const wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
-                            gui::ClickLater(Point{at.x, at.y});
-                            return;
-                        }
-                    }
-                }
+                gui::ClickLater(gui::TabOf(main.preferences, tab));
             });
             for (int wait = 0; wait < 5; ++wait) {
                 tabs.push_back([](wxTopLevelWindow*) {});

@@ -1,7 +1,9 @@
 #include "GuiHarness.h"
 
 #include "BackgroundInput.h"
-
+#include "Seat.h"
+#include "SwayIpc.h"
+#include "WaylandInput.h"
 #include "XScreen.h"
 
 #include "platform/Backend.h"
@@ -20,10 +22,10 @@
 #include <wx/slider.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <dlfcn.h>
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <chrono>
@@ -36,6 +38,9 @@ namespace gui {
 namespace {
 using Clock = std::chrono::steady_clock;
 
+// Whether a step of Every runs now: the event loop must not be run from there.
+bool inStep = false;
+
 class StepTimer : public wxTimer
 {
 public:
@@ -46,7 +51,9 @@ public:
             return;
         }
         running = true;
+        inStep = true;
         bool done = step();
+        inStep = false;
         running = false;
         if (done) {
             Stop();
@@ -136,19 +143,96 @@ WxWindowPeer* PeerOf(const Window& window)
     return backend ? backend->Peer(window) : nullptr;
 }
 
+namespace {
+// Where the surface of a window's top-level window starts on the screen. The toolkit gives X11
+// screen coordinates, so there it is the origin; a Wayland client only knows positions within
+// its own surfaces, so there it comes from the compositor's tree, found by the window's title and
+// size.
+bool FindSurface(wxWindow* top, wxPoint& origin)
+{
+    const std::vector<Rect> found = sway::WindowsTitled(top->GetLabel().utf8_string());
+    const wxSize size = top->GetSize();
+    for (const Rect& r : found) {
+        if (r.Width() == size.x && r.Height() == size.y) {
+            origin = wxPoint(r.left, r.top);
+            return true;
+        }
+    }
+    return false;
+}
+
+wxPoint SurfaceOrigin(wxWindow* window)
+{
+    wxWindow* top = window ? wxGetTopLevelParent(window) : nullptr;
+    wxPoint origin(0, 0);
+    if (top && OnWayland() && !FindSurface(top, origin)) {
+        // Between a new size asked for and the compositor's answer: the first of that title.
+        const std::vector<Rect> found = sway::WindowsTitled(top->GetLabel().utf8_string());
+        origin = found.empty() ? origin : wxPoint(found.front().left, found.front().top);
+    }
+    return origin;
+}
+} // namespace
+
+Point ToScreen(wxWindow* window, wxPoint client)
+{
+    const wxPoint at = window->ClientToScreen(client) + SurfaceOrigin(window);
+    return Point{at.x, at.y};
+}
+
 Point ClientToScreen(const Window& window, Point client)
 {
     WxWindowPeer* peer = PeerOf(window);
     if (!peer || !peer->GetCanvas()) {
         return Point{-1, -1};
     }
-    wxPoint at = peer->GetCanvas()->ClientToScreen(wxPoint(client.x, client.y));
-    return Point{at.x, at.y};
+    return ToScreen(peer->GetCanvas(), wxPoint(client.x, client.y));
+}
+
+// A window's frame clock starts a frame only once the compositor has said that it showed the one
+// before (which it does only when the window is on the screen at the size it last asked for), so
+// a few frames, each with something drawn, are enough.
+bool WaitFrames()
+{
+    if (!OnWayland() || inStep) {
+        return true;
+    }
+    const auto clockOf = [](wxWindow* top) -> GdkFrameClock* {
+        GdkWindow* own = top->IsShownOnScreen() && !top->IsBeingDeleted()
+                             ? gtk_widget_get_window(top->GetHandle())
+                             : nullptr;
+        return own ? gdk_window_get_frame_clock(own) : nullptr;
+    };
+    std::vector<std::pair<wxWindow*, gint64>> started;
+    for (wxWindow* top : wxTopLevelWindows) {
+        if (GdkFrameClock* clock = clockOf(top)) {
+            started.emplace_back(top, gdk_frame_clock_get_frame_counter(clock));
+        }
+    }
+    return RunUntil([&] {
+        bool done = true;
+        for (const auto& [top, start] : started) {
+            // A window closed meanwhile has no more frames to wait for.
+            GdkFrameClock* clock = wxTopLevelWindows.Find(top) ? clockOf(top) : nullptr;
+            if (clock) {
+                gtk_widget_queue_draw(top->GetHandle());
+                done = done && gdk_frame_clock_get_frame_counter(clock) >= start + 3;
+            }
+        }
+        return done;
+    });
 }
 
 bool WaitShown(wxWindow* window)
 {
-    bool shown = RunUntil([&] { return window && window->IsShownOnScreen(); });
+    // On Wayland a window is shown once the compositor has placed it at its size and shows it:
+    // input sent before then finds no surface under the pointer.
+    wxPoint origin;
+    bool shown = RunUntil([&] {
+        return window && window->IsShownOnScreen() &&
+               (!OnWayland() || FindSurface(wxGetTopLevelParent(window), origin));
+    });
+    shown = shown && WaitFrames();
     // Mapping and the first paint take a few trips through the loop.
     RunFor(60);
     return shown;
@@ -163,15 +247,15 @@ bool WaitShown(const Window& window)
     return RunUntil([&] { return !peer->GetCanvas() || !peer->GetCanvas()->HasUnpainted(); });
 }
 
-wxUIActionSimulator& Input()
+Seat& Input()
 {
-    static wxUIActionSimulator simulator;
-    return simulator;
+    static Seat seat;
+    return seat;
 }
 
 void ClickAt(Point screen, bool twice)
 {
-    wxUIActionSimulator& input = Input();
+    Seat& input = Input();
     input.MouseMove(screen.x, screen.y);
     if (twice) {
         input.MouseDblClick();
@@ -184,6 +268,29 @@ Point CentreOf(wxWindow* window)
 {
     Rect r = ScreenRectOf(window);
     return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+Point CentreOf(GtkWidget* widget)
+{
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    int x = 0;
+    int y = 0;
+    gtk_widget_translate_coordinates(widget, top, gtk_widget_get_allocated_width(widget) / 2,
+                                     gtk_widget_get_allocated_height(widget) / 2, &x, &y);
+    int left = 0;
+    int topEdge = 0;
+    gdk_window_get_origin(gtk_widget_get_window(top), &left, &topEdge);
+    // On Wayland a menu's popup is placed relative to the window whose menu it is.
+    GtkWidget* owner = top;
+    if (GTK_IS_MENU(gtk_bin_get_child(GTK_BIN(top)))) {
+        GtkWidget* attached = gtk_menu_get_attach_widget(GTK_MENU(gtk_bin_get_child(GTK_BIN(top))));
+        owner = attached ? gtk_widget_get_toplevel(attached) : top;
+    }
+    wxPoint origin(0, 0);
+    for (wxWindow* window : wxTopLevelWindows) {
+        origin = window->GetHandle() == owner ? SurfaceOrigin(window) : origin;
+    }
+    return Point{origin.x + left + x, origin.y + topEdge + y};
 }
 
 wxWindow* ControlOf(const Window& window, int id)
@@ -210,8 +317,7 @@ Point TabOf(const Window& sheet, int index)
     for (int y = 2; y < std::min(size.y, 60); y += 3) {
         for (int x = 2; x < size.x; x += 3) {
             if (book->HitTest(wxPoint(x, y)) == index) {
-                const wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
-                return Point{at.x, at.y};
+                return ToScreen(book, wxPoint(x + 6, y + 4));
             }
         }
     }
@@ -297,13 +403,13 @@ SliderGeometry MeasureSlider(wxSlider* slider)
     // Beside the trough only the knob is drawn: the lines of that strip that differ from the
     // ground of the slider are the knob's.
     const bool vertical = slider->HasFlag(wxSL_VERTICAL);
-    const wxRect shown = slider->GetScreenRect();
-    const Rect strip = vertical ? Rect{shown.x + range.x + range.width + 3, shown.y,
-                                       shown.x + range.x + range.width + 4, shown.GetBottom() + 1}
-                                : Rect{shown.x, shown.y + range.y + range.height + 3,
-                                       shown.GetRight() + 1, shown.y + range.y + range.height + 4};
+    const Rect shown = ScreenRectOf(slider);
+    const Rect strip = vertical ? Rect{shown.left + range.x + range.width + 3, shown.top,
+                                       shown.left + range.x + range.width + 4, shown.bottom}
+                                : Rect{shown.left, shown.top + range.y + range.height + 3,
+                                       shown.right, shown.top + range.y + range.height + 4};
     const PixelImage pixels = ReadScreen(strip);
-    const ColorRef ground = ScreenPixel(Point{shown.GetRight(), shown.y});
+    const ColorRef ground = ScreenPixel(Point{shown.right - 1, shown.top});
     for (int y = 0; y < pixels.height; ++y) {
         for (int x = 0; x < pixels.width; ++x) {
             geometry.knob += pixels.GetPixel(x, y) != ground ? 1 : 0;
@@ -394,6 +500,14 @@ int CountScreenDifferences(const Window& window)
         return buffer.width * buffer.height;
     }
     std::vector<wxRect> covered;
+    // A Wayland compositor draws the pointer into its picture (an X server leaves it out); no
+    // pointer's image reaches further than 32 pixels from its hot spot.
+    if (WaylandInput* input = OnWayland() ? WaylandInput::Get() : nullptr) {
+        int x = 0;
+        int y = 0;
+        input->Position(x, y);
+        covered.emplace_back(x - origin.x - 32, y - origin.y - 32, 64, 64);
+    }
     WxWindowPeer* peer = PeerOf(window);
     for (int i = 0; peer && i < peer->GetControlCount(); ++i) {
         wxWindow* control = static_cast<WxControlPeer*>(peer->GetControl(i))->GetWx();
@@ -419,17 +533,49 @@ int CountScreenDifferences(const Window& window)
 
 void SyncWithServer()
 {
-    xscreen::Sync(wxGetX11Display());
+    gdk_display_sync(gdk_display_get_default());
 }
+
+namespace {
+// The compositor's picture of a rectangle of its output, taken by grim as a binary PPM.
+bool ReadFromCompositor(const Rect& screen, std::vector<std::uint32_t>& pixels)
+{
+    const std::string command = "grim -t ppm -g '" + std::to_string(screen.left) + "," +
+                                std::to_string(screen.top) + " " + std::to_string(screen.Width()) +
+                                "x" + std::to_string(screen.Height()) + "' - 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    int maximum = 0;
+    bool read = std::fscanf(pipe, "P6 %d %d %d", &width, &height, &maximum) == 3 &&
+                std::fgetc(pipe) != EOF && width == screen.Width() && height == screen.Height() &&
+                maximum == 255;
+    std::vector<unsigned char> bytes(read ? static_cast<std::size_t>(width) * height * 3 : 0);
+    read = read && std::fread(bytes.data(), 1, bytes.size(), pipe) == bytes.size();
+    const bool ended = pclose(pipe) == 0;
+    pixels.resize(bytes.size() / 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = bytes[3 * i] | bytes[3 * i + 1] << 8 | bytes[3 * i + 2] << 16;
+    }
+    return read && ended;
+}
+} // namespace
 
 PixelImage ReadScreen(const Rect& screen)
 {
     // The toolkit's screen context cannot read what child windows show on this desktop, so the
-    // pixels come from the X server.
+    // pixels come from the X server, or the Wayland compositor.
     PixelImage image;
     std::vector<std::uint32_t> pixels;
-    if (!xscreen::Read(wxGetX11Display(), screen.left, screen.top, screen.Width(), screen.Height(),
-                       pixels)) {
+    WaitFrames();
+    const bool read = OnWayland() ? ReadFromCompositor(screen, pixels)
+                                  : xscreen::Read(wxGetX11Display(), screen.left, screen.top,
+                                                  screen.Width(), screen.Height(), pixels);
+
+    if (!read) {
         return image;
     }
     image.Resize(screen.Width(), screen.Height());
@@ -456,8 +602,9 @@ Rect ScreenRectOf(wxWindow* window)
     if (!window) {
         return Rect{0, 0, 0, 0};
     }
-    wxRect r = window->GetScreenRect();
-    return Rect{r.x, r.y, r.x + r.width, r.y + r.height};
+    const wxRect r = window->GetScreenRect();
+    const wxPoint at = r.GetPosition() + SurfaceOrigin(window);
+    return Rect{at.x, at.y, at.x + r.width, at.y + r.height};
 }
 
 Rect ScreenRectOf(const Window& window)

@@ -3,6 +3,10 @@
 #include "platform/Geometry.h"
 #include "platform/PixelImage.h"
 
+#include "Seat.h"
+
+#include <wx/gdicmn.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,12 +14,15 @@
 class Window;
 class WxWindowPeer;
 class wxTopLevelWindow;
-class wxUIActionSimulator;
 class wxWindow;
+typedef struct _GtkWidget GtkWidget;
 
 // What the end-to-end tests do on the real screen: let the event loop run, find where a window's
 // client area is, click and type with real X input, read pixels back and save screenshots.
 namespace gui {
+// A corner of the screen where no window is, for the pointer to wait in.
+constexpr Point OUT_OF_THE_WAY{1279, 1023};
+
 // Starts wxWidgets for a test program (no main loop of its own; the tests run the loops they
 // need). Returns false, having said why, when no X server can be opened. Also leaves the marker
 // the runner script looks for.
@@ -31,15 +38,17 @@ void RunFor(int ms);
 
 // The peer of a window of the installed wx backend; nullptr when there is none.
 WxWindowPeer* PeerOf(const Window& window);
+// The screen position of a point of a wx window's client area, on either display.
+Point ToScreen(wxWindow* window, wxPoint client);
 // The screen position of a point of the window's client area.
 Point ClientToScreen(const Window& window, Point client);
 // Waits until the window is on the screen and its client area shows what it presented.
 bool WaitShown(const Window& window);
 bool WaitShown(wxWindow* window);
 
-// The one simulator of the test program (making one takes a while).
-wxUIActionSimulator& Input();
-// Real X input: a click (or a double click) at a screen point. The simulator lets the event loop
+// The keyboard and mouse of the display.
+Seat& Input();
+// Real input: a click (or a double click) at a screen point. The simulator lets the event loop
 // run after each event, which a callback of the loop must not do (the toolkit stops repainting),
 // so scripts running inside a modal loop use ClickLater and KeyLater instead: the X server gets
 // that input from another thread and the loop takes it in its own time.
@@ -50,6 +59,8 @@ void KeyLater(unsigned long keySymbol, std::vector<unsigned long> held = {});
 
 // The centre of a wx window on the screen.
 Point CentreOf(wxWindow* window);
+// The centre of a GTK widget on the screen, also in a menu's popup.
+Point CentreOf(GtkWidget* widget);
 // The wx control of a window's control with that id; nullptr when there is none.
 wxWindow* ControlOf(const Window& window, int id);
 
@@ -66,7 +77,11 @@ std::vector<std::string> CutTexts(const Window& window);
 // shorter than three lengths of its knob. Empty when the layout is sound.
 std::vector<std::string> LayoutFaults(const Window& window);
 
-// Waits until the X server has handled everything the program sent it.
+// On Wayland, waits until the compositor shows what the shown windows last drew, and the toolkit
+// has handed over what it holds until a frame (pointer moves). Under X11 what was drawn is on the
+// screen at once, and this does nothing; neither does it inside a step of Every.
+bool WaitFrames();
+// Waits until the display server has handled everything the program sent it.
 void SyncWithServer();
 
 // How many pixels of the window's client area the screen shows differently from its back buffer,

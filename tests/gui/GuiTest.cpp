@@ -4,12 +4,15 @@
 
 #include "platform/MessageBox.h"
 
-#include <wx/uiaction.h>
-
 GuiTest::GuiTest()
 {
     SetResourceTable(&testwin::TestResources());
     SetAppTitle("TOBRIX++");
+    // A Wayland compositor tells a window that appears under a still pointer that the pointer
+    // came in, which an X server does not: the pointer waits in a corner where no window is.
+    if (gui::OnWayland()) {
+        gui::Input().MouseMove(gui::OUT_OF_THE_WAY.x, gui::OUT_OF_THE_WAY.y);
+    }
 }
 
 GuiTest::~GuiTest()

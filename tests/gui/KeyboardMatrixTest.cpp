@@ -5,7 +5,6 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/propdlg.h>
-#include <wx/uiaction.h>
 
 #include <gtk/gtk.h>
 
@@ -22,18 +21,6 @@ constexpr unsigned long KEY_PAGE_UP = 0xff55;
 constexpr unsigned long KEY_PAGE_DOWN = 0xff56;
 
 // The centre of a GTK widget on the screen.
-Point ScreenCentre(GtkWidget* widget)
-{
-    GtkWidget* top = gtk_widget_get_toplevel(widget);
-    int x = 0;
-    int y = 0;
-    gtk_widget_translate_coordinates(widget, top, gtk_widget_get_allocated_width(widget) / 2,
-                                     gtk_widget_get_allocated_height(widget) / 2, &x, &y);
-    int left = 0;
-    int topEdge = 0;
-    gdk_window_get_origin(gtk_widget_get_window(top), &left, &topEdge);
-    return Point{left + x, topEdge + y};
-}
 
 // Whether the screen shows something drawn over a control's rectangle: a control left blank shows
 // one colour only.
@@ -68,11 +55,11 @@ protected:
         return dynamic_cast<wxFrame*>(gui::PeerOf(main)->GetTopLevel())->GetMenuBar();
     }
     // The menu's title on the bar, and one of its items once the menu is open.
-    Point TitleCentre(int popup) const { return ScreenCentre(Bar()->GetMenu(popup)->m_owner); }
+    Point TitleCentre(int popup) const { return gui::CentreOf(Bar()->GetMenu(popup)->m_owner); }
     Point ItemCentre(unsigned command) const
     {
         const int item = gui::PeerOf(main)->GetMenuBar().ItemIdOf(command);
-        return ScreenCentre(Bar()->FindItem(item)->GetMenuItem());
+        return gui::CentreOf(Bar()->FindItem(item)->GetMenuItem());
     }
     // Clicks a menu's title on the bar and waits until the menu is open.
     void ClickTitle(int popup)
@@ -87,7 +74,10 @@ protected:
         gui::ClickAt(TitleCentre(popup));
         EXPECT_TRUE(gui::RunUntil([&] { return open; })) << "the menu did not open";
         frame->Unbind(wxEVT_MENU_OPEN, onOpen);
-        gui::RunFor(100);
+        // On Wayland the release of the click that opened the menu stays with the bar, and GTK
+        // takes a release in the menu within half a second of that press for the end of the
+        // same click; a hand takes longer to reach an item.
+        gui::RunFor(gui::OnWayland() ? 600 : 100);
     }
     void Press(int key, int modifiers = wxMOD_NONE)
     {
@@ -219,7 +209,11 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
              other->Show();
              other->Raise();
              ASSERT_TRUE(gui::WaitShown(other));
-             const Point inside = gui::CentreOf(other);
+             // A Wayland compositor places the window itself (sway lays it out behind the game,
+             // which floats): a point near its corner is clear of the game.
+             const Rect shown = gui::ScreenRectOf(other);
+             const Point inside =
+                 gui::OnWayland() ? Point{shown.left + 10, shown.top + 10} : gui::CentreOf(other);
              gui::ClickAt(inside);
              EXPECT_TRUE(gui::RunUntil([&] { return other->IsActive(); }));
              // Back to the game: a click on the banner beside the board.
@@ -231,6 +225,10 @@ TEST_P(KeyboardComesBackTest, ArrowsMoveTheCellAndEscapeEndsTheGame)
     static_assert(wayCount * 2 == 60, "the instantiation below counts two cases a way");
     const Way& way = ways[GetParam() / 2];
     SCOPED_TRACE(way.what);
+    if (way.saveFails && gui::OnWayland()) {
+        GTEST_SKIP() << "the file size limit that makes the save fail also stops the shared "
+                        "memory that GTK hands its frames to a Wayland compositor in";
+    }
 
     std::string warning;
     {

@@ -5,7 +5,6 @@
 #include "platform/wx/WxWindowPeer.h"
 
 #include <wx/toplevel.h>
-#include <wx/uiaction.h>
 
 using namespace testwin;
 using Log = std::vector<std::string>;

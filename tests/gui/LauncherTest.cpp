@@ -1,5 +1,6 @@
 #include "BackgroundInput.h"
 #include "GuiTest.h"
+#include "SwayIpc.h"
 #include "TempDir.h"
 #include "XScreen.h"
 
@@ -98,7 +99,10 @@ TEST_F(LauncherTest, TheMenuEntryStartsTheGameWithItsFilesInTheDataDirectory)
     std::vector<std::string> classes;
     bool shown = gui::RunUntil(
         [&] {
-            classes = xscreen::MappedWindowClasses(wxGetX11Display());
+            // A Wayland desktop goes by the window's app_id, which GTK takes from the program's
+            // name, as an X11 one goes by its class.
+            classes =
+                gui::OnWayland() ? sway::AppIds() : xscreen::MappedWindowClasses(wxGetX11Display());
             return gui::ScreenPixel(centre) != before &&
                    std::any_of(classes.begin(), classes.end(), [&](const std::string& names) {
                        return names.rfind(windowClass + " ", 0) == 0 ||

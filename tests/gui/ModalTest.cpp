@@ -15,7 +15,6 @@
 #include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
-#include <wx/uiaction.h>
 
 #include <memory>
 
@@ -85,29 +84,6 @@ int CountIcons(wxWindow* box)
     return icons;
 }
 
-wxBookCtrlBase* BookOf(const WxWindowPeer& sheetPeer)
-{
-    wxWindow* holder = sheetPeer.GetPageHolder(0);
-    return holder ? dynamic_cast<wxBookCtrlBase*>(holder->GetParent()) : nullptr;
-}
-
-// The tab of a sheet's book at index, found on the screen.
-Point TabCentre(wxBookCtrlBase* book, size_t index)
-{
-    if (!book) {
-        return Point{-1, -1};
-    }
-    wxSize size = book->GetSize();
-    for (int y = 2; y < std::min(size.y, 60); y += 3) {
-        for (int x = 2; x < size.x; x += 3) {
-            if (book->HitTest(wxPoint(x, y)) == static_cast<int>(index)) {
-                wxPoint at = book->ClientToScreen(wxPoint(x + 6, y + 4));
-                return Point{at.x, at.y};
-            }
-        }
-    }
-    return Point{-1, -1};
-}
 } // namespace
 
 class ModalTest : public GuiTest
@@ -264,12 +240,7 @@ TEST_F(ModalTest, APropertySheetIsModalAndReturnsTheButtonPressed)
             ++script.step;
             return false;
         case 1:
-            fprintf(
-                stderr, "check value %d\n",
-                (int)static_cast<wxCheckBox*>(gui::ControlOf(first, IDC_PAGE_CHECK))->GetValue());
-            fprintf(stderr, "tab at %d,%d\n", TabCentre(BookOf(*peer), 1).x,
-                    TabCentre(BookOf(*peer), 1).y);
-            gui::ClickLater(TabCentre(BookOf(*peer), 1));
+            gui::ClickLater(gui::TabOf(sheet, 1));
             ++script.step;
             return false;
         case 2:
@@ -277,10 +248,6 @@ TEST_F(ModalTest, APropertySheetIsModalAndReturnsTheButtonPressed)
                 return false;
             }
             gui::SaveScreenshot(gui::ScreenRectOf(top), "gui_sheet_second_page");
-            system("import -window root /tmp/root2.png");
-            fprintf(stderr, "book sel %d, first shown %d second shown %d\n",
-                    BookOf(*peer)->GetSelection(), (int)gui::PeerOf(first)->GetCanvas()->IsShown(),
-                    (int)gui::PeerOf(second)->GetCanvas()->IsShown());
             gui::ClickLater(gui::CentreOf(top->FindWindow(wxID_OK)));
             ++script.step;
             return true;

@@ -136,7 +136,8 @@ Reading ReadLabel(const Rect& screen)
 // frame; an edit box's text column leaves out its border and scroll bar.
 Rect TextRectOf(wxWindow* control)
 {
-    const wxRect r = control->GetScreenRect();
+    const Rect shown = gui::ScreenRectOf(control);
+    const wxRect r(shown.left, shown.top, shown.Width(), shown.Height());
     if (auto* box = dynamic_cast<wxStaticBox*>(control)) {
         GtkWidget* label = gtk_frame_get_label_widget(GTK_FRAME(box->GetHandle()));
         int x = 0;

@@ -70,12 +70,6 @@ bool Read(void* connection, int x, int y, int width, int height, std::vector<std
     XDestroyImage(shot);
     return true;
 }
-void Sync(void* display)
-{
-    if (display) {
-        XSync(static_cast<Display*>(display), False);
-    }
-}
 
 std::vector<std::string> MappedWindowClasses(void* connection)
 {

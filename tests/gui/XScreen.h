@@ -10,8 +10,6 @@ namespace xscreen {
 // The pixels of a rectangle of the screen as 0x00BBGGRR values, row after row, read on the given
 // connection (the program's own, so that they come after what it drew); false on failure.
 bool Read(void* display, int x, int y, int width, int height, std::vector<std::uint32_t>& pixels);
-// Waits until the X server has handled every request sent on the connection.
-void Sync(void* display);
 // The WM_CLASS of each mapped window at the top of the screen (or one level below, where a window
 // manager frames them), as "instance class".
 std::vector<std::string> MappedWindowClasses(void* display);
