@@ -536,34 +536,6 @@ void SyncWithServer()
     gdk_display_sync(gdk_display_get_default());
 }
 
-namespace {
-// The compositor's picture of a rectangle of its output, taken by grim as a binary PPM.
-bool ReadFromCompositor(const Rect& screen, std::vector<std::uint32_t>& pixels)
-{
-    const std::string command = "grim -t ppm -g '" + std::to_string(screen.left) + "," +
-                                std::to_string(screen.top) + " " + std::to_string(screen.Width()) +
-                                "x" + std::to_string(screen.Height()) + "' - 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return false;
-    }
-    int width = 0;
-    int height = 0;
-    int maximum = 0;
-    bool read = std::fscanf(pipe, "P6 %d %d %d", &width, &height, &maximum) == 3 &&
-                std::fgetc(pipe) != EOF && width == screen.Width() && height == screen.Height() &&
-                maximum == 255;
-    std::vector<unsigned char> bytes(read ? static_cast<std::size_t>(width) * height * 3 : 0);
-    read = read && std::fread(bytes.data(), 1, bytes.size(), pipe) == bytes.size();
-    const bool ended = pclose(pipe) == 0;
-    pixels.resize(bytes.size() / 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        pixels[i] = bytes[3 * i] | bytes[3 * i + 1] << 8 | bytes[3 * i + 2] << 16;
-    }
-    return read && ended;
-}
-} // namespace
-
 PixelImage ReadScreen(const Rect& screen)
 {
     // The toolkit's screen context cannot read what child windows show on this desktop, so the
@@ -571,7 +543,7 @@ PixelImage ReadScreen(const Rect& screen)
     PixelImage image;
     std::vector<std::uint32_t> pixels;
     WaitFrames();
-    const bool read = OnWayland() ? ReadFromCompositor(screen, pixels)
+    const bool read = OnWayland() ? sway::Screenshot(screen, pixels)
                                   : xscreen::Read(wxGetX11Display(), screen.left, screen.top,
                                                   screen.Width(), screen.Height(), pixels);
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -162,6 +163,32 @@ bool PlaceWindows(const std::string& title, Point at)
     }
     return Command("[title=" + Quoted(pattern + "$") + "] move absolute position " +
                    std::to_string(at.x) + " " + std::to_string(at.y));
+}
+
+// grim writes the picture as a binary PPM.
+bool Screenshot(const Rect& screen, std::vector<std::uint32_t>& pixels)
+{
+    const std::string command = "grim -t ppm -g '" + std::to_string(screen.left) + "," +
+                                std::to_string(screen.top) + " " + std::to_string(screen.Width()) +
+                                "x" + std::to_string(screen.Height()) + "' - 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    int maximum = 0;
+    bool read = std::fscanf(pipe, "P6 %d %d %d", &width, &height, &maximum) == 3 &&
+                std::fgetc(pipe) != EOF && width == screen.Width() && height == screen.Height() &&
+                maximum == 255;
+    std::vector<unsigned char> bytes(read ? static_cast<std::size_t>(width) * height * 3 : 0);
+    read = read && std::fread(bytes.data(), 1, bytes.size(), pipe) == bytes.size();
+    const bool ended = pclose(pipe) == 0;
+    pixels.resize(bytes.size() / 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = bytes[3 * i] | bytes[3 * i + 1] << 8 | bytes[3 * i + 2] << 16;
+    }
+    return read && ended;
 }
 
 std::vector<std::string> AppIds()

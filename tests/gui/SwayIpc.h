@@ -2,6 +2,7 @@
 
 #include "platform/Geometry.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ bool Command(const std::string& command);
 std::vector<Rect> WindowsTitled(const std::string& title);
 // Asks sway to place the windows with that title at a point of the layout.
 bool PlaceWindows(const std::string& title, Point at);
+// The pixels of a rectangle of the output as 0x00BBGGRR values, row after row, as the compositor
+// shows them (taken by grim); false on failure.
+bool Screenshot(const Rect& screen, std::vector<std::uint32_t>& pixels);
 // The app_id of each mapped window.
 std::vector<std::string> AppIds();
 } // namespace sway

@@ -10,6 +10,7 @@
 #include "platform/Desktop.h"
 #include "platform/Sleep.h"
 #include "platform/wx/WxBackend.h"
+#include "platform/wx/WxWindowPeer.h"
 #include "settings/PlayingValues.h"
 
 #include <sys/resource.h>
@@ -19,10 +20,11 @@
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
-#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <chrono>
+#include <gtk/gtk.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -90,6 +92,24 @@ void Presenting(TestWindow& window, const char* what, Rect area, int count)
                 area.Height(), count, f.mean, f.worst);
 }
 
+// An animation of count frames, each drawn through a client context and followed by a
+// Sleep(ms), as the game's travel, fade and jiggle are: how many frames the window's frame clock
+// ran meanwhile. Under Wayland the clock starts a frame only when the compositor has shown the
+// one before, so fewer frames than drawn means frames that never reached the screen.
+void FramesDuringSleep(TestWindow& window, int count, unsigned ms)
+{
+    GtkWidget* top = gui::PeerOf(window)->GetTopLevel()->GetHandle();
+    GdkFrameClock* clock = gdk_window_get_frame_clock(gtk_widget_get_window(top));
+    const gint64 before = gdk_frame_clock_get_frame_counter(clock);
+    for (int i = 0; i < count; ++i) {
+        ClientDC dc(window);
+        dc.FillSolidRect(Rect{300, 300, 330, 330}, i % 2 ? Rgb(0, 0, 255) : Rgb(255, 255, 0));
+        Sleep(ms);
+    }
+    std::printf("animation of %d frames with Sleep(%u) between: the frame clock ran %d frames\n",
+                count, ms, static_cast<int>(gdk_frame_clock_get_frame_counter(clock) - before));
+}
+
 void MeasureTestWindow()
 {
     SetResourceTable(&testwin::TestResources());
@@ -106,6 +126,8 @@ void MeasureTestWindow()
     SleepAccuracy(50, 25);
     Presenting(window, "one cell", Rect{300, 300, 330, 330}, 200);
     Presenting(window, "the whole window", Rect{0, 0, 650, 635}, 50);
+    FramesDuringSleep(window, 40, 25);
+    FramesDuringSleep(window, 40, 3);
     window.DestroyWindow();
     SetResourceTable(nullptr);
 }

@@ -122,3 +122,8 @@ echo "-- for comparison: GDK_GL set (empty), so the program leaves the toolkit's
 start_server
 GDK_GL= "$measure" --startup "$program" 9 | sed 's/^/cold: /'
 stop_server
+
+# The same figures under Wayland.
+if command -v sway >/dev/null 2>&1; then
+    "$(dirname "$0")/measure-gui-wayland.sh" "$build"
+fi
