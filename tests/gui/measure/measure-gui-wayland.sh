@@ -12,18 +12,7 @@ echo "== Under Wayland (Release, a headless sway)"
     measure="$1/tests/gui/tobrix_gui_measure"
     TOBRIX_MEASURE_SERVER_PID=$(pgrep -n -x sway) "$measure"
     if command -v valgrind >/dev/null 2>&1; then
-        out=$(mktemp)
-        valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out" \
-            "$measure" --jiggle >"$out.log" 2>&1
-        ticks=$(sed -n "s/^jiggle ticks counted: //p" "$out.log")
-        total=$(sed -n "s/^\(summary\|totals\): *//p" "$out" | head -n 1)
-        if [ -n "$ticks" ] && [ -n "$total" ] && [ "$ticks" -gt 0 ]; then
-            echo "jiggle tick (20x20 board, $ticks ticks under callgrind): $((total / ticks)) instructions each"
-        else
-            echo "jiggle tick under callgrind: no figure"
-            cat "$out.log"
-        fi
-        rm -f "$out" "$out.log"
+        "$2/jiggle-instructions.sh" "$measure"
     fi
     # One compositor for all runs: the first start-up is the coldest there is here.
     for run in 1 2 3; do
@@ -36,4 +25,4 @@ echo "== Under Wayland (Release, a headless sway)"
         for run in 1 2; do
             env -u GDK_GL "$measure" --startup "$floor" 9 | sed "s/^start-up 9x9/floor/"
         done
-    fi' sh "$build"
+    fi' sh "$build" "$here"

@@ -83,17 +83,8 @@ fi
 if command -v valgrind >/dev/null 2>&1; then
     echo "== Instructions per jiggle tick (callgrind counts instructions, whatever else loads the machine)"
     start_server
-    XDG_CONFIG_HOME="$work/config" valgrind --tool=callgrind --collect-atstart=no \
-        --callgrind-out-file="$work/callgrind.out" "$measure" --jiggle >"$work/jiggle.log" 2>&1
+    XDG_CONFIG_HOME="$work/config" "$(dirname "$0")/jiggle-instructions.sh" "$measure"
     stop_server
-    ticks=$(sed -n 's/^jiggle ticks counted: //p' "$work/jiggle.log")
-    total=$(sed -n 's/^\(summary\|totals\): *//p' "$work/callgrind.out" | head -n 1)
-    if [ -n "$ticks" ] && [ -n "$total" ] && [ "$ticks" -gt 0 ]; then
-        echo "jiggle tick (20x20 board, $ticks ticks under callgrind): $((total / ticks)) instructions each"
-    else
-        echo "jiggle tick under callgrind: no figure (see $work/jiggle.log)"
-        cat "$work/jiggle.log"
-    fi
 fi
 
 echo "== Start-up to the first painted frame and peak memory (a fresh X server each, then warm)"
