@@ -562,7 +562,8 @@ ColorRef ScreenPixel(Point screen)
 
 bool SaveScreenshot(const Rect& screen, const std::string& name)
 {
-    wxString directory = TOBRIX_SCREENSHOT_DIR;
+    // The Wayland run keeps its pictures apart from the X11 run's, which takes the same ones.
+    wxString directory = wxString(TOBRIX_SCREENSHOT_DIR) + (OnWayland() ? "/wayland" : "");
     if (!wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
         return false;
     }
