@@ -158,6 +158,10 @@ bool FindSurface(wxWindow* top, wxPoint& origin)
             return true;
         }
     }
+    // Between a new size asked for and the compositor's answer: the first of that title.
+    if (!found.empty()) {
+        origin = wxPoint(found.front().left, found.front().top);
+    }
     return false;
 }
 
@@ -165,10 +169,8 @@ wxPoint SurfaceOrigin(wxWindow* window)
 {
     wxWindow* top = window ? wxGetTopLevelParent(window) : nullptr;
     wxPoint origin(0, 0);
-    if (top && OnWayland() && !FindSurface(top, origin)) {
-        // Between a new size asked for and the compositor's answer: the first of that title.
-        const std::vector<Rect> found = sway::WindowsTitled(top->GetLabel().utf8_string());
-        origin = found.empty() ? origin : wxPoint(found.front().left, found.front().top);
+    if (top && OnWayland()) {
+        FindSurface(top, origin);
     }
     return origin;
 }
