@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: test soak run bench measure-gui deps display format install package package-check
+.PHONY: test soak run bench measure-gui deps display format install package package-check pot
 
 deps:
 	@./scripts/install-deps.sh
@@ -71,6 +71,11 @@ package: deps
 # The package holds exactly the installed tree and depends on the wx GTK library.
 package-check: package
 	tests/install/check-package.sh build-package tobrix_*.deb
+
+# Writes po/tobrix.pot anew from the texts the sources mark and merges it into every language.
+pot: deps
+	cmake -S . -B build-pot -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF -DTOBRIX_WX=OFF
+	cmake --build build-pot --target tobrix_pot
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

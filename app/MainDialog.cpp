@@ -7,6 +7,7 @@
 #include "platform/Icon.h"
 #include "platform/Menu.h"
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 #include "res/ResourceIds.h"
 
 const CommandEntry mainDialogCommands[] = {
@@ -48,9 +49,9 @@ struct ToolSetup
 };
 
 const ToolSetup toolSetups[TOOL_COUNT] = {
-    {"Click to draw next pieces", IDB_DRAW_NEXT, IDB_DRAW_NEXT_HOVER, 0},
-    {"Click to undo last move", IDB_UNDO, IDB_UNDO_HOVER, IDB_UNDO_DISABLED},
-    {"Click to toggle delete", IDB_DELETE, IDB_DELETE_HOVER, IDB_DELETE_DISABLED},
+    {N_("Click to draw next pieces"), IDB_DRAW_NEXT, IDB_DRAW_NEXT_HOVER, 0},
+    {N_("Click to undo last move"), IDB_UNDO, IDB_UNDO_HOVER, IDB_UNDO_DISABLED},
+    {N_("Click to toggle delete"), IDB_DELETE, IDB_DELETE_HOVER, IDB_DELETE_DISABLED},
 };
 } // namespace
 
@@ -86,7 +87,7 @@ bool MainDialog::OnInitDialog()
 
     for (int tool = 0; tool < TOOL_COUNT; ++tool) {
         const ToolSetup& setup = toolSetups[tool];
-        toolButtons[tool].tip = setup.tip;
+        toolButtons[tool].tip = _(setup.tip);
         toolButtons[tool].LoadStateBitmap(setup.normal, HOT_NORMAL);
         toolButtons[tool].LoadStateBitmap(setup.hovered, HOT_HOVERED);
         if (setup.disabled != 0) {

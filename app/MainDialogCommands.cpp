@@ -4,6 +4,7 @@
 #include "platform/ClientDC.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
+#include "platform/Translation.h"
 #include "res/ResourceIds.h"
 
 #include <string>
@@ -23,7 +24,7 @@ void MainDialog::OnDrawNext()
 
 void MainDialog::OnUndo()
 {
-    statusLine.SetWindowText("Undoing...");
+    statusLine.SetWindowText(_("Undoing..."));
     controller.Undo();
     UpdateTools();
     ShowState(controller.state);
@@ -55,7 +56,8 @@ void MainDialog::OnPlayers()
     controller.NewGame();
     controller.SetPlayerName(name);
     UpdateTools();
-    SetWindowText(("Tobrix++  PLAYING : " + name).c_str());
+    // TRANSLATORS: the window title; the player's name follows.
+    SetWindowText((std::string(_("Tobrix++  PLAYING : ")) + name).c_str());
 }
 
 void MainDialog::OnHighScores()
@@ -77,7 +79,7 @@ void MainDialog::OnPreferences()
 void MainDialog::OnClearHighScores()
 {
     // No is the default, so that Enter never wipes the table by accident.
-    if (MessageBox("Are you sure?", "Clear High Scores",
+    if (MessageBox(_("Are you sure?"), _("Clear High Scores"),
                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         controller.ClearHighScores();
     }

@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/Icon.h"
 #include "platform/PaintDC.h"
+#include "platform/Translation.h"
 
 #include <cstdio>
 
@@ -57,7 +58,7 @@ void MainDialog::Layout()
     banner.Place(cellSize * cols + 5, 0, BANNER_WIDTH, cb - 61);
     SetRect(scoreRect, cr - 45, cb - 27, cr - 5, cb - 8);
 
-    statusLine.SetWindowText("STATUS");
+    statusLine.SetWindowText(_("STATUS"));
     const int statusTop = cellSize * rows + 9;
     statusLine.MoveWindow(toolButtons[TOOL_DELETE].rect.right + 5, statusTop, cellSize * cols - 92,
                           (cb - 9) - statusTop, true);
@@ -134,19 +135,21 @@ void MainDialog::DrawColorLegend(DeviceContext& dc)
 
 void MainDialog::ShowState(int state)
 {
-    char text[32] = "";
+    // Room for the longest status text in any language: a Cyrillic letter takes two bytes.
+    char text[160] = "";
     switch (state) {
     case STATE_SELECT_PIECE:
-        std::snprintf(text, sizeof text, "Select piece");
+        std::snprintf(text, sizeof text, "%s", _("Select piece"));
         break;
     case STATE_SELECT_DESTINATION:
-        std::snprintf(text, sizeof text, "Select destination");
+        std::snprintf(text, sizeof text, "%s", _("Select destination"));
         break;
     case STATE_DELETING:
-        std::snprintf(text, sizeof text, "Delete piece (%d)", controller.deleteCredits);
+        // TRANSLATORS: %d is the number of delete credits left.
+        std::snprintf(text, sizeof text, _("Delete piece (%d)"), controller.deleteCredits);
         break;
     case STATE_GAME_END:
-        std::snprintf(text, sizeof text, "Game end");
+        std::snprintf(text, sizeof text, "%s", _("Game end"));
         break;
     default:
         break;

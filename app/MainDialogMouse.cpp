@@ -5,6 +5,7 @@
 #include "platform/Color.h"
 #include "platform/Cursor.h"
 #include "platform/Menu.h"
+#include "platform/Translation.h"
 #include "res/ResourceIds.h"
 
 namespace {
@@ -15,9 +16,9 @@ const char* PanelCaption(int mode)
 {
     switch (mode) {
     case PANEL_ALL_COLORS:
-        return "All colors";
+        return _("All colors");
     case PANEL_NEXT_COLORS:
-        return "Next colors";
+        return _("Next colors");
     default:
         return "";
     }
@@ -127,9 +128,9 @@ void MainDialog::OnLButtonDown(unsigned /*flags*/, Point point)
         if (PtInRect(colorPanel.rect, point)) {
             panelMode = (panelMode + 1) % 3;
             if (panelMode == PANEL_NEXT_COLORS) {
-                statusLine.SetWindowText("Next colors");
+                statusLine.SetWindowText(_("Next colors"));
             } else if (panelMode == PANEL_ALL_COLORS) {
-                statusLine.SetWindowText("All colors");
+                statusLine.SetWindowText(_("All colors"));
             }
             InvalidateRect(&colorPanel.rect, true);
         }

@@ -1,6 +1,7 @@
 #include "platform/Menu.h"
 
 #include "platform/Message.h"
+#include "platform/Translation.h"
 #include "platform/Window.h"
 #include "platform/WindowPeer.h"
 
@@ -14,7 +15,7 @@ void AddItems(Window* owner, const MenuItemTemplate* items, int count,
         const MenuItemTemplate& t = items[i];
         Menu::Item item;
         item.id = t.id;
-        item.text = t.text ? t.text : "";
+        item.text = t.text ? Translate(t.text) : "";
         item.flags = t.flags;
         item.accel = t.accel;
         if (t.flags & MF_POPUP) {

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/Backend.h"
+#include "platform/Translation.h"
 
 #include <string>
 
@@ -36,7 +37,7 @@ int MessageBox(Window* owner, const char* text, const char* caption, unsigned ty
 
 int AppMessageBox(const char* text, unsigned type)
 {
-    return MessageBox(nullptr, text, GetAppTitle(), type);
+    return MessageBox(nullptr, text, Translate(GetAppTitle()), type);
 }
 
 void SetAppTitle(const char* title)

@@ -1,4 +1,5 @@
 #include "platform/PropertyPage.h"
+#include "platform/Translation.h"
 
 PropertyPage::PropertyPage(int templateId) : Dialog(templateId) {}
 
@@ -21,5 +22,5 @@ void PropertyPage::OnCancel() {}
 const char* PropertyPage::GetCaption() const
 {
     const DialogTemplate* pageTemplate = ResolveTemplate();
-    return pageTemplate && pageTemplate->caption ? pageTemplate->caption : "";
+    return pageTemplate && pageTemplate->caption ? Translate(pageTemplate->caption) : "";
 }

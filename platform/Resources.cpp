@@ -1,4 +1,5 @@
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 
 namespace {
 const ResourceTable* installed = nullptr;
@@ -27,7 +28,7 @@ const MenuTemplate* FindMenuResource(int id)
 const char* LoadStringResource(int id)
 {
     const char* text = installed && installed->loadString ? installed->loadString(id) : nullptr;
-    return text ? text : "";
+    return text ? Translate(text) : "";
 }
 
 const char* const* FindBitmapResource(int id)

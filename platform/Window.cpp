@@ -7,6 +7,7 @@
 #include "platform/MessageQueue.h"
 #include "platform/PaintDC.h"
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 #include "platform/WindowPeer.h"
 
 namespace {
@@ -38,7 +39,7 @@ bool Window::CreatePeer(const DialogTemplate* newTemplate, Window* newParent, Pe
     parent = newParent;
     kind = newKind;
     if (dialogTemplate && dialogTemplate->caption) {
-        title = dialogTemplate->caption;
+        title = Translate(dialogTemplate->caption);
     }
     peer = backend->CreatePeer(*this, dialogTemplate, parent, kind);
     if (!peer) {
@@ -562,7 +563,7 @@ void Window::DoDataExchange(DataExchange& /*dx*/) {}
 
 int Window::MessageBox(const char* text, const char* caption, unsigned type)
 {
-    return ::MessageBox(this, text, caption ? caption : GetAppTitle(), type);
+    return ::MessageBox(this, text, caption ? caption : Translate(GetAppTitle()), type);
 }
 
 bool Window::OnInitDialog()

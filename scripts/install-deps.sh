@@ -5,7 +5,7 @@
 # exact command to run and fails.
 set -eu
 
-packages="cmake g++ make pkg-config libwxgtk3.2-dev libglib2.0-dev libcairo2-dev libgtk-3-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth x11-utils openbox sway grim libwayland-dev libxkbcommon-dev desktop-file-utils appstream groff-base $*"
+packages="cmake g++ make pkg-config libwxgtk3.2-dev libglib2.0-dev libcairo2-dev libgtk-3-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth x11-utils openbox sway grim libwayland-dev libxkbcommon-dev desktop-file-utils appstream groff-base gettext wx3.2-i18n $*"
 
 missing=""
 for p in $packages; do

@@ -1,5 +1,6 @@
 #include "settings/FileLock.h"
 
+#include "platform/Translation.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -91,7 +92,7 @@ std::string FileLock::Refusal() const
     case LockState::HELD:
         return "";
     case LockState::BUSY:
-        return "another TOBRIX++ game is holding it";
+        return _("another TOBRIX++ game is holding it");
     case LockState::NOT_REGULAR:
         return lockName + " is not a regular file";
     case LockState::FAILED:

@@ -1,6 +1,7 @@
 #include "settings/HighScoreTable.h"
 
 #include "platform/MessageBox.h"
+#include "platform/Translation.h"
 #include "settings/DataFileRead.h"
 #include "settings/DisplayName.h"
 #include "settings/FileChange.h"
@@ -167,7 +168,7 @@ void HighScoreTable::Show(Window* parent) const
 {
     const std::string text = ShowText();
     if (parent) {
-        MessageBox(parent, text.c_str(), "High Scores", MB_OK);
+        MessageBox(parent, text.c_str(), _("High Scores"), MB_OK);
     } else {
         AppMessageBox(text.c_str(), MB_OK);
     }

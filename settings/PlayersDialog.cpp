@@ -3,6 +3,7 @@
 #include "platform/Control.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "platform/Translation.h"
 #include "res/ResourceIds.h"
 #include "settings/DisplayName.h"
 
@@ -65,20 +66,20 @@ void PlayersDialog::OnCreate()
 {
     // The limit comes first: with ten players even an empty name gets this answer.
     if (playerList.count >= PLAYERS_MAX) {
-        MessageBox("Can't create more than 10 players!", nullptr, MB_OK);
+        MessageBox(_("Can't create more than 10 players!"), nullptr, MB_OK);
         return;
     }
     UpdateData(true);
     // Blanks alone are a name; only nothing at all is refused.
     if (newName.empty()) {
-        MessageBox("You must enter the name!", nullptr, MB_OK);
+        MessageBox(_("You must enter the name!"), nullptr, MB_OK);
         return;
     }
     // The list on disk may hold players that another game created meanwhile, up to the limit.
     const bool created = playerList.Create(newName);
     ShowPlayers();
     if (!created) {
-        MessageBox("Can't create more than 10 players!", nullptr, MB_OK);
+        MessageBox(_("Can't create more than 10 players!"), nullptr, MB_OK);
         return;
     }
     // The list box shows the name as it is kept, so that Delete finds it again.

@@ -1,7 +1,8 @@
 #include "settings/PreferencesSheet.h"
 
+#include "platform/Translation.h"
 PreferencesSheet::PreferencesSheet(Window* parent)
-    : PropertySheet("Preferences", parent, 0), values(playingPage, animationPage, rewardingPage)
+    : PropertySheet(_("Preferences"), parent, 0), values(playingPage, animationPage, rewardingPage)
 {
 }
 

@@ -1,5 +1,6 @@
 #include "settings/ViewOptions.h"
 
+#include "platform/Translation.h"
 #include "settings/DataFileRead.h"
 #include "settings/FileChange.h"
 #include "settings/TempFile.h"
@@ -87,7 +88,7 @@ bool ViewOptions::Save()
 {
     const std::string folder = Folder();
     if (folder.empty()) {
-        saveWarning.Tell(VIEW_OPTIONS_FILE, "neither XDG_CONFIG_HOME nor HOME names a folder");
+        saveWarning.Tell(VIEW_OPTIONS_FILE, _("neither XDG_CONFIG_HOME nor HOME names a folder"));
         return false;
     }
     // The configuration folder itself may be missing on a fresh account.

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageQueue.h"
 #include "platform/PropertySheet.h"
+#include "platform/Translation.h"
 #include "platform/Window.h"
 #include "platform/headless/DialogSession.h"
 
@@ -88,7 +89,7 @@ WindowPeer* HeadlessBackend::CreatePeer(Window& window, const DialogTemplate* di
         for (int i = 0; i < dialogTemplate->controlCount; ++i) {
             const ControlTemplate& c = dialogTemplate->controls[i];
             peer->controls.push_back(std::make_unique<HeadlessControl>(
-                c.id, c.kind, c.style, c.text, MapDialogRect(c.x, c.y, c.cx, c.cy)));
+                c.id, c.kind, c.style, Translate(c.text), MapDialogRect(c.x, c.y, c.cx, c.cy)));
         }
     }
 

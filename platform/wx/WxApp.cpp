@@ -1,7 +1,9 @@
 #include "platform/wx/WxApp.h"
 
 #include "platform/Application.h"
+#include "platform/Translation.h"
 #include "platform/wx/WxEntry.h"
+#include "platform/wx/WxLanguage.h"
 
 #include <wx/image.h>
 #include <wx/init.h>
@@ -14,6 +16,7 @@ bool WxApp::OnInit()
     // The base class would read the command line; the program has none.
     wxInitAllImageHandlers();
     SetExitOnFrameDelete(false);
+    WxLanguage::Use(TranslationLanguage());
     backend = std::make_unique<WxBackend>();
     return true;
 }

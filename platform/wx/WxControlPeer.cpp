@@ -2,8 +2,11 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Control.h"
+#include "platform/Message.h"
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 #include "platform/wx/WxImages.h"
+#include "platform/wx/WxLanguage.h"
 #include "platform/wx/WxSunkenStatic.h"
 
 #include <wx/button.h>
@@ -19,6 +22,19 @@
 #include <algorithm>
 
 namespace {
+// The room a group box's frame takes beside its label, at both ends.
+constexpr int GROUP_LABEL_INDENTS = 16;
+
+// A template's text in the player's language; OK and Cancel are the toolkit's stock buttons and
+// take its words for them, as its own dialogs do.
+std::string ShownText(const ControlTemplate& c)
+{
+    if (c.kind == CONTROL_PUSHBUTTON && (c.id == IDOK || c.id == IDCANCEL) && c.text) {
+        return WxLanguage::StockText(c.text);
+    }
+    return c.text ? Translate(c.text) : "";
+}
+
 wxString Text(const char* text)
 {
     return wxString::FromUTF8(text ? text : "");
@@ -54,12 +70,12 @@ wxBitmap IconBitmap(int resourceId)
 } // namespace
 
 WxControlPeer::WxControlPeer(wxWindow* parent, const ControlTemplate& c, const Rect& rect)
-    : id(c.id), kind(c.kind), style(c.style), text(c.text ? c.text : "")
+    : id(c.id), kind(c.kind), style(c.style), text(ShownText(c))
 {
     wxWindowID wid = c.id >= 0 ? c.id : wxID_ANY;
     wxPoint at(rect.left, rect.top);
     wxSize size(rect.Width(), rect.Height());
-    wxString label = Text(c.text);
+    wxString label = Text(text.c_str());
     switch (kind) {
     case CONTROL_STATIC:
         if (style & (SS_SUNKEN | SS_CENTERIMAGE)) {
@@ -70,7 +86,7 @@ WxControlPeer::WxControlPeer(wxWindow* parent, const ControlTemplate& c, const R
             control = new wxStaticText(
                 parent, wid, wxEmptyString, at, size,
                 wxST_NO_AUTORESIZE | (IsCentred(style) ? wxALIGN_CENTRE_HORIZONTAL : wxALIGN_LEFT));
-            SetText(c.text);
+            SetText(text.c_str());
         }
         break;
     case CONTROL_ICON:
@@ -116,7 +132,7 @@ WxControlPeer::WxControlPeer(wxWindow* parent, const ControlTemplate& c, const R
             control->AlwaysShowScrollbars(false, true);
         }
         // The box starts with the template's text: the game's help is written there.
-        SetText(c.text);
+        SetText(text.c_str());
         break;
     }
     if (!(style & WS_VISIBLE)) {
@@ -134,10 +150,17 @@ WxControlPeer::WxControlPeer(wxWindow* button, int id, unsigned style, const cha
 
 void WxControlPeer::GrowToFit()
 {
-    if (kind == CONTROL_GROUPBOX || kind == CONTROL_SLIDER || kind == CONTROL_ICON) {
+    if (kind == CONTROL_SLIDER || kind == CONTROL_ICON) {
         return;
     }
     wxRect r = control->GetRect();
+    if (kind == CONTROL_GROUPBOX) {
+        // Wide enough for its label in the frame's top edge, with the frame's own indents; a
+        // longer language's label would otherwise be cut.
+        const int label = control->GetTextExtent(wxControl::RemoveMnemonics(control->GetLabel())).x;
+        control->SetSize(r.x, r.y, std::max(r.width, label + GROUP_LABEL_INDENTS), r.height);
+        return;
+    }
     wxSize best = control->GetBestSize();
     int width = std::max(r.width, best.x);
     int height = std::max(r.height, best.y);

@@ -1,6 +1,7 @@
 #include "platform/wx/WxMessageBox.h"
 
 #include "platform/MessageBox.h"
+#include "platform/wx/WxLanguage.h"
 
 #include <wx/artprov.h>
 #include <wx/button.h>
@@ -92,7 +93,9 @@ int WxMessageBox::Show(wxWindow* parent, const char* text, const char* caption, 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     wxButton* chosen = nullptr;
     for (size_t i = 0; i < choices.size(); ++i) {
-        auto* button = new wxButton(&box, choices[i].first, choices[i].second);
+        auto* button = new wxButton(&box, choices[i].first,
+                                    wxString::FromUTF8(WxLanguage::StockText(choices[i].second)));
+        WxLanguage::LabelStockButton(button);
         row->Add(button, 0, wxLEFT | wxRIGHT, MARGIN / 2);
         if (i == (second ? 1u : 0u)) {
             chosen = button;

@@ -120,7 +120,10 @@ void Spread(const Axis& axis, const std::vector<bool>& group, const std::vector<
                 const bool framing = group[j] && std::find(members[j].begin(), members[j].end(),
                                                            i) != members[j].end();
                 const bool framed = group[i] && Inside(intent[i], intent[j]);
-                if (framing || framed || (group[j] && start < axis.End(planned[j]))) {
+                // A control the template puts within a group box's span is not pushed by it; one
+                // beside it is, also when the box grew (a longer label) into its way.
+                if (framing || framed ||
+                    (group[j] && axis.Start(intent[i]) < axis.End(intent[j]))) {
                     continue;
                 }
                 const int end = group[j] ? reach(j) : axis.End(rects[j]);

@@ -4,10 +4,12 @@
 #include "platform/DialogTemplate.h"
 #include "platform/Menu.h"
 #include "platform/PropertySheet.h"
+#include "platform/Translation.h"
 #include "platform/Window.h"
 #include "platform/wx/WxArt.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCanvas.h"
+#include "platform/wx/WxLanguage.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxTemplateLayout.h"
 #include "platform/wx/WxTheme.h"
@@ -110,7 +112,8 @@ bool WxWindowPeer::CreateDialog(const DialogTemplate& dialogTemplate, wxWindow* 
 {
     style = dialogTemplate.style;
     hasMenu = dialogTemplate.menuId != 0;
-    wxString caption = wxString::FromUTF8(dialogTemplate.caption ? dialogTemplate.caption : "");
+    wxString caption =
+        wxString::FromUTF8(dialogTemplate.caption ? Translate(dialogTemplate.caption) : "");
     if (hasMenu) {
         frame =
             new wxFrame(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, FIXED_FRAME);
@@ -155,6 +158,9 @@ bool WxWindowPeer::CreateSheet(wxWindow* parent)
         pageHolders.push_back(holder);
     }
     sheet->CreateButtons(wxOK | wxCANCEL | wxAPPLY);
+    for (int stock : {wxID_OK, wxID_CANCEL, wxID_APPLY}) {
+        WxLanguage::LabelStockButton(sheet->FindWindow(stock));
+    }
     sheet->LayoutDialog();
     const int wxIds[] = {wxID_OK, wxID_CANCEL, wxID_APPLY};
     const int ids[] = {IDOK, IDCANCEL, ID_APPLY_NOW};
@@ -169,7 +175,8 @@ bool WxWindowPeer::CreateSheet(wxWindow* parent)
                                (ids[i] == ID_APPLY_NOW ? WS_DISABLED : 0);
         // No page ever reports a change, so Apply stays disabled.
         button->Enable(ids[i] != ID_APPLY_NOW);
-        controls.push_back(std::make_unique<WxControlPeer>(button, ids[i], buttonStyle, texts[i]));
+        controls.push_back(std::make_unique<WxControlPeer>(
+            button, ids[i], buttonStyle, WxLanguage::StockText(texts[i]).c_str()));
     }
     wxSize client = sheet->GetClientSize();
     clientWidth = client.x;

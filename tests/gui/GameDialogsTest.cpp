@@ -1,3 +1,4 @@
+#include "DialogChecks.h"
 #include "GuiTest.h"
 
 #include "TempWorkingDir.h"
@@ -140,34 +141,6 @@ TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
     const char* names[] = {"gui_preferences_playing", "gui_preferences_animation",
                            "gui_preferences_rewarding"};
     Lines cut;
-    int step = 0;
-    int settle = 0;
-    gui::Every(20, [&] {
-        WxWindowPeer* peer = gui::PeerOf(sheet);
-        wxTopLevelWindow* top = peer ? peer->GetTopLevel() : nullptr;
-        if (!top || !top->IsShownOnScreen() || sheet.GetActiveIndex() != step || ++settle < 5) {
-            return false;
-        }
-        settle = 0;
-        gui::SaveScreenshot(gui::ScreenRectOf(top), names[step]);
-        for (const std::string& line : gui::CutTexts(*sheet.GetActivePage())) {
-            cut.push_back(std::string(names[step]) + " " + line);
-        }
-        for (const std::string& line : gui::LayoutFaults(*sheet.GetActivePage())) {
-            cut.push_back(std::string(names[step]) + " " + line);
-        }
-        if (++step == 3) {
-            gui::ClickLater(gui::CentreOf(top->FindWindow(wxID_CANCEL)));
-            return true;
-        }
-        // The next tab: a click on it.
-        const Point tab = gui::TabOf(sheet, step);
-        if (tab.x >= 0) {
-            gui::ClickLater(tab);
-        }
-        return false;
-    });
-    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(step, 3);
+    EXPECT_TRUE(gui::CheckSheetPages(sheet, names, cut));
     EXPECT_EQ(cut, Lines{});
 }

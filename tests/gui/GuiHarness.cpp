@@ -340,6 +340,8 @@ std::vector<std::string> CutTexts(const Window& window)
             continue;
         }
         wxSize size = shown->GetSize();
+        // Measured afresh: a size the toolkit cached before the text changed proves nothing.
+        shown->InvalidateBestSize();
         wxSize best = shown->GetBestSize();
         bool fits =
             kind == CONTROL_GROUPBOX

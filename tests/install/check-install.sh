@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary DESTDIR under /usr and checks what a desktop and a player get:
 # exactly the expected files, a valid desktop entry, metainfo and manual page, icons of the size
-# their folders name, the program's options, and the launcher's data directory and refusal.
-# Usage: check-install.sh BUILD-DIR APP-ID VERSION BIN-DIR
+# their folders name, a catalogue and a translated desktop entry for every language, the
+# program's options, and the launcher's data directory and refusal.
+# Usage: check-install.sh BUILD-DIR APP-ID VERSION BIN-DIR LINGUAS-FILE
 set -u
 build=$1
 id=$2
 version=$3
 bin=$4
+languages=$(grep -v '^#' "$5")
 status=0
 fail() {
     echo "FAILED: $*" >&2
@@ -43,6 +45,7 @@ share/icons/hicolor/256x256/apps/$id.png
 share/man/man6/tobrix-launcher.6.gz
 share/man/man6/tobrix.6.gz
 share/metainfo/$id.metainfo.xml
+$(for language in $languages; do echo "share/locale/$language/LC_MESSAGES/tobrix.mo"; done)
 LIST
 )
 actual=$(cd "$usr" && find . ! -type d | sed 's|^\./||' | sort)
@@ -55,6 +58,13 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 if ! { grep -qx "Exec=tobrix-launcher" "$desktop" && grep -qx "Icon=$id" "$desktop"; }; then
     fail "the desktop entry does not start the launcher with the icon $id"
 fi
+for language in $languages; do
+    for key in Name Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$usr/share/metainfo/$id.metainfo.xml" ||
+        fail "the metainfo has no summary in $language"
+done
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$root/as.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$root/as.log")"
 grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" ||
