@@ -38,7 +38,7 @@ add_custom_target(tobrix_catalogues ALL DEPENDS ${catalogues} ${pseudo_mo})
 file(STRINGS ${TOBRIX_PO_DIR}/POTFILES TOBRIX_POTFILES REGEX "^[^#]")
 set(TOBRIX_XGETTEXT_COMMAND ${TOBRIX_XGETTEXT} --from-code=UTF-8 --keyword=_ --keyword=N_
     --keyword=wxPLURAL:1,2 --add-comments=TRANSLATORS --sort-by-file --package-name=tobrix
-    --package-version=${PROJECT_VERSION})
+    --package-version=${PROJECT_VERSION} "--copyright-holder=TOBRIX++ developers")
 find_program(TOBRIX_MSGMERGE msgmerge REQUIRED)
 set(merges)
 foreach(language ${TOBRIX_LANGUAGES})
