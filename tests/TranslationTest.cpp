@@ -1,3 +1,4 @@
+#include "LanguageList.h"
 #include "MainWindowFixture.h"
 
 #include "platform/Catalog.h"
@@ -25,18 +26,6 @@ struct ScopedLanguage
     ~ScopedLanguage() { LoadTranslations({}, "tobrix", {}); }
     std::string loaded;
 };
-
-std::vector<std::string> Languages()
-{
-    std::vector<std::string> languages;
-    std::ifstream list(std::string(TOBRIX_PO_DIR) + "/LINGUAS");
-    for (std::string line; std::getline(list, line);) {
-        if (!line.empty() && line[0] != '#') {
-            languages.push_back(line);
-        }
-    }
-    return languages;
-}
 
 std::vector<char> FileBytes(const std::string& path)
 {
@@ -141,7 +130,7 @@ TEST(TranslationTest, EveryLanguageLoadsAndKeepsTheMenusMnemonicsApart)
 {
     const MenuTemplate* menu = FindMenuTemplate(IDR_MENU);
     ASSERT_NE(menu, nullptr);
-    const std::vector<std::string> languages = Languages();
+    const std::vector<std::string> languages = CatalogueLanguages();
     ASSERT_EQ(languages.size(), 8u);
     for (const std::string& language : languages) {
         ScopedLanguage scoped(language.c_str());

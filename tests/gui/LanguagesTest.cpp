@@ -1,5 +1,6 @@
 #include "DialogChecks.h"
 #include "GuiTest.h"
+#include "LanguageList.h"
 
 #include "TempWorkingDir.h"
 
@@ -49,18 +50,6 @@ struct ScopedLanguage
     std::string loaded;
 };
 
-std::vector<std::string> Languages()
-{
-    std::vector<std::string> languages;
-    std::ifstream list(std::string(TOBRIX_PO_DIR) + "/LINGUAS");
-    for (std::string line; std::getline(list, line);) {
-        if (!line.empty() && line[0] != '#') {
-            languages.push_back(line);
-        }
-    }
-    return languages;
-}
-
 // The real language whose texts take the most room in these templates: the sum, over their
 // controls, of the widest line of each text in the dialogs' font (edit boxes scroll and are left
 // out).
@@ -70,7 +59,7 @@ std::string Widest(std::initializer_list<int> templateIds)
     dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     std::string widest;
     long widestWidth = -1;
-    for (const std::string& language : Languages()) {
+    for (const std::string& language : CatalogueLanguages()) {
         ScopedLanguage scoped(language);
         long width = 0;
         for (int id : templateIds) {
