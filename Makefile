@@ -5,10 +5,12 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: test soak run bench measure-gui deps display format install package package-check pot
+.PHONY: test soak run bench measure-gui deps display format install uninstall package package-check pot
 
+# What each target needs is installed by its own recipe: building the game takes fewer packages
+# than testing it.
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh test
 
 display:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -17,7 +19,7 @@ display:
 	fi
 
 test: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTOBRIX_SANITIZE=ON -DTOBRIX_BENCH=OFF
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTOBRIX_SANITIZE=ON -DTOBRIX_BENCH=OFF -DTOBRIX_WERROR=ON
 	cmake --build build -j $(JOBS)
 	ctest --test-dir build --output-on-failure -j $(JOBS)
 
@@ -29,12 +31,14 @@ soak: deps
 	TOBRIX_SOAK_SECONDS=60 build/tests/tobrix_tests --gtest_filter='FileSoak.*'
 
 # The game needs a desktop to show its window on; without one it says so before building anything.
-run: display deps
+run: display
+	@./scripts/install-deps.sh build
 	cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF
 	cmake --build build-run -j $(JOBS) --target tobrix
 	./build-run/tobrix
 
-bench: deps
+bench:
+	@./scripts/install-deps.sh bench
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_WX=OFF
 	cmake --build build-bench -j $(JOBS) --target tobrix_bench
 	./build-bench/bench/tobrix_bench
@@ -46,18 +50,27 @@ measure-gui: deps
 	cmake --build build-measure -j $(JOBS) --target tobrix_gui_measure tobrix tobrix_startup_floor
 	tests/gui/measure/measure-gui.sh build-measure
 
-# An optimised build installed under PREFIX; DESTDIR is honoured.
-install: deps
-	cmake -S . -B build-install -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF
+# An optimised build installed under PREFIX; DESTDIR is honoured. The prefix is given when
+# configuring, since the menu entry names the launcher by its installed path.
+install:
+	@./scripts/install-deps.sh build
+	cmake -S . -B build-install -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF \
+	    -DCMAKE_INSTALL_PREFIX="$(PREFIX)"
 	cmake --build build-install -j $(JOBS)
-	DESTDIR="$(DESTDIR)" cmake --install build-install --prefix "$(PREFIX)" --strip
+	DESTDIR="$(DESTDIR)" ./scripts/install.sh build-install --strip
+
+# Takes away what `make install` installed, and the folders it made that are empty again.
+uninstall:
+	DESTDIR="$(DESTDIR)" ./scripts/uninstall.sh build-install
 
 # The Debian package, tobrix_VERSION_ARCH.deb in this folder, built with Debian's hardening flags,
 # its programs in /usr/games as Debian's rules for games ask, and checked by lintian, which only
 # this target installs.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
-package: deps
-	./scripts/install-deps.sh dpkg-dev lintian
+# Two packings of one commit give the same bytes: every date is the last commit's.
+package: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null || echo 1796644800)
+package:
+	@./scripts/install-deps.sh build dpkg-dev lintian
 	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF \
 	    -DCMAKE_INSTALL_PREFIX=/usr -DTOBRIX_INSTALL_BINDIR=games \
 	    -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
@@ -73,7 +86,8 @@ package-check: package
 	tests/install/check-package.sh build-package tobrix_*.deb
 
 # Writes po/tobrix.pot anew from the texts the sources mark and merges it into every language.
-pot: deps
+pot:
+	@./scripts/install-deps.sh build
 	cmake -S . -B build-pot -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF -DTOBRIX_WX=OFF
 	cmake --build build-pot --target tobrix_pot
 

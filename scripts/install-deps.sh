@@ -1,11 +1,24 @@
 #!/bin/sh
-# Installs the Debian/Ubuntu packages the game and its tests need, if any is missing, and the
-# packages named as arguments (what only one make target needs).
+# Installs the Debian/Ubuntu packages a make target needs, if any is missing: the set named first
+# (build: what building the game takes; test: that and what the tests run; bench: what the
+# benchmarks take), then the packages named after it.
 # As root it runs apt-get itself, otherwise through sudo; when neither can work it prints the
-# exact command to run and fails.
+# exact command to run and fails. It waits up to two minutes for another apt or dpkg to finish.
 set -eu
 
-packages="cmake g++ make pkg-config libwxgtk3.2-dev libglib2.0-dev libcairo2-dev libgtk-3-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xauth x11-utils openbox sway grim libwayland-dev libxkbcommon-dev desktop-file-utils appstream groff-base gettext wx3.2-i18n $*"
+build="cmake g++ make pkg-config libwxgtk3.2-dev libglib2.0-dev libcairo2-dev libgtk-3-dev libpng-dev gettext wx3.2-i18n"
+set=${1:-test}
+[ $# -gt 0 ] && shift
+case $set in
+build) packages="$build" ;;
+test) packages="$build libgtest-dev libgmock-dev xvfb xauth x11-utils openbox sway grim libwayland-dev libxkbcommon-dev desktop-file-utils appstream groff-base" ;;
+bench) packages="cmake g++ make pkg-config libpng-dev gettext libbenchmark-dev" ;;
+*)
+    echo "install-deps.sh: unknown set '$set' (build, test or bench)" >&2
+    exit 2
+    ;;
+esac
+packages="$packages $*"
 
 missing=""
 for p in $packages; do
@@ -16,7 +29,8 @@ done
 [ -z "$missing" ] && exit 0
 
 echo "Installing missing packages:$missing"
-line="apt-get install -y --no-install-recommends$missing"
+wait="-o DPkg::Lock::Timeout=120"
+line="apt-get $wait install -y --no-install-recommends$missing"
 if [ "$(id -u)" = 0 ]; then
     run=""
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
@@ -29,5 +43,5 @@ else
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-$run apt-get update -q
+$run apt-get $wait update -q
 $run $line

@@ -81,11 +81,12 @@ TEST_F(LauncherTest, TheMenuEntryStartsTheGameWithItsFilesInTheDataDirectory)
     const std::filesystem::path startedIn = player / "started here";
     const std::filesystem::path installed = temp.path / "installed";
     std::filesystem::create_directories(startedIn);
-    pid_t install = Start({TOBRIX_CMAKE, "--install", TOBRIX_BUILD_DIR, "--prefix", "/usr"},
-                          temp.path, {"DESTDIR=" + installed.string()});
+    // Installed under the prefix the build was made for, which the menu entry names.
+    pid_t install = Start({TOBRIX_CMAKE, "--install", TOBRIX_BUILD_DIR}, temp.path,
+                          {"DESTDIR=" + installed.string()});
     ASSERT_EQ(WaitFor(install, 60000), 0);
-    const std::filesystem::path usr = installed / "usr";
-    const std::string entry = (usr / "share/applications" / TOBRIX_APP_ID).string() + ".desktop";
+    const std::filesystem::path prefix = installed.string() + TOBRIX_INSTALL_PREFIX;
+    const std::string entry = (prefix / "share/applications" / TOBRIX_APP_ID).string() + ".desktop";
     const std::string windowClass = DesktopEntryValue(entry, "StartupWMClass");
     ASSERT_FALSE(windowClass.empty()) << entry;
 
@@ -93,7 +94,7 @@ TEST_F(LauncherTest, TheMenuEntryStartsTheGameWithItsFilesInTheDataDirectory)
     Point centre{desktop.Width() / 2, desktop.Height() / 2};
     ColorRef before = gui::ScreenPixel(centre);
     pid_t game = Start(
-        {(usr / TOBRIX_INSTALL_BINDIR / DesktopEntryValue(entry, "Exec")).string()}, startedIn,
+        {installed.string() + DesktopEntryValue(entry, "Exec")}, startedIn,
         {"HOME=" + (player / "home").string(), "XDG_DATA_HOME=" + (player / "data").string()});
     // The desktop ties the window to its menu entry by the window's class.
     std::vector<std::string> classes;

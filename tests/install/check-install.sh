@@ -3,14 +3,16 @@
 # Installs a build into a temporary DESTDIR under /usr and checks what a desktop and a player get:
 # exactly the expected files, a valid desktop entry, metainfo and manual page, icons of the size
 # their folders name, a catalogue and a translated desktop entry for every language, the
-# program's options, and the launcher's data directory and refusal.
-# Usage: check-install.sh BUILD-DIR APP-ID VERSION BIN-DIR LINGUAS-FILE
+# program's options, the launcher's data directory and refusal, and an uninstall that leaves
+# what was there before.
+# Usage: check-install.sh BUILD-DIR APP-ID VERSION BIN-DIR LINGUAS-FILE PREFIX
 set -u
 build=$1
 id=$2
 version=$3
 bin=$4
 languages=$(grep -v '^#' "$5")
+prefix=$6
 status=0
 fail() {
     echo "FAILED: $*" >&2
@@ -19,12 +21,15 @@ fail() {
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/tobrix install ä.XXXXXX")
 trap 'rm -rf "$root"' EXIT
-if ! DESTDIR=$root cmake --install "$build" --prefix /usr >"$root/install.log" 2>&1; then
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
+# A folder that was there before the install stays after the uninstall.
+mkdir -p "$root$prefix/share"
+if ! DESTDIR=$root "$scripts/install.sh" "$build" >"$root/install.log" 2>&1; then
     cat "$root/install.log" >&2
     echo "FAILED: cmake --install" >&2
     exit 1
 fi
-usr=$root/usr
+usr=$root$prefix
 
 # Every installed file (links included), nothing more, nothing less.
 expected=$(sort <<LIST
@@ -55,19 +60,26 @@ $(printf '%s\n' "$expected" >"$root/expected"; printf '%s\n' "$actual" | diff "$
 
 desktop=$usr/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
-if ! { grep -qx "Exec=tobrix-launcher" "$desktop" && grep -qx "Icon=$id" "$desktop"; }; then
-    fail "the desktop entry does not start the launcher with the icon $id"
+launcher=$prefix/$bin/tobrix-launcher
+if ! { grep -qx "Exec=$launcher" "$desktop" && grep -qx "TryExec=$launcher" "$desktop" &&
+    grep -qx "Icon=$id" "$desktop"; }; then
+    fail "the desktop entry does not start $launcher with the icon $id"
 fi
+metainfo=$usr/share/metainfo/$id.metainfo.xml
 for language in $languages; do
     for key in Name Comment Keywords; do
         grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
     done
-    grep -q "<summary xml:lang=\"$language\">" "$usr/share/metainfo/$id.metainfo.xml" ||
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
         fail "the metainfo has no summary in $language"
 done
-appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$root/as.log" 2>&1 ||
+appstreamcli validate --pedantic --no-net "$metainfo" >"$root/as.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$root/as.log")"
-grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" ||
+# A software centre and the menu find the game by the same words.
+words=$(sed -n 's/^Keywords=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
+[ "$words" = "$(sed -n 's|^ *<keyword>\(.*\)</keyword>|\1|p' "$metainfo" | sort)" ] ||
+    fail "the metainfo's keywords differ from the desktop entry's: $words"
+grep -q "<release version=\"$version\"" "$metainfo" ||
     fail "the metainfo has no release $version"
 for page in tobrix tobrix-launcher; do
     warnings=$(zcat "$usr/share/man/man6/$page.6.gz" | groff -man -ww -z 2>&1)
@@ -114,4 +126,10 @@ if ! { [ "$got" != 0 ] && [ "$(wc -l <"$root/err")" = 1 ] &&
     grep -q "^tobrix-launcher: cannot make" "$root/err"; }; then
     fail "the launcher's refusal: status $got, err: $(cat "$root/err")"
 fi
+
+# The uninstall takes away every file and every folder the install made, and nothing else.
+DESTDIR=$root "$scripts/uninstall.sh" "$build" >"$root/uninstall.log" 2>&1 ||
+    fail "uninstall: $(cat "$root/uninstall.log")"
+left=$(cd "$root$prefix" && find . -mindepth 1 | sed 's|^\./||')
+[ "$left" = share ] || fail "the uninstall left: $left"
 exit $status
