@@ -11,7 +11,7 @@ const char* Translate(const char* text);
 // _() translates a text where it is shown; N_() marks one for the catalogue that is translated
 // later (a table's texts). The build's message extraction looks for both. The toolkit's layer
 // keeps the toolkit's own macros, which its headers use.
-#ifndef TOBRIX_TOOLKIT_LAYER
+#if !defined(TOBRIX_TOOLKIT_LAYER) && !defined(_)
 #define N_(text) text
 #define _(text) Translate(text)
 #endif

@@ -35,6 +35,11 @@ int WxApp::OnExit()
     return wxApp::OnExit();
 }
 
+wxLayoutDirection WxApp::GetLayoutDirection() const
+{
+    return wxLayout_LeftToRight;
+}
+
 int RunWxApplication(const char* programName)
 {
     wxApp::SetInstance(new WxApp);

@@ -4,6 +4,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <wx/app.h>
+
 GuiTest::GuiTest()
 {
     SetResourceTable(&testwin::TestResources());
@@ -17,6 +19,11 @@ GuiTest::GuiTest()
 
 GuiTest::~GuiTest()
 {
+    // A finished Every step deletes its timer after its notification: let that happen now, or
+    // the last test of a run would leave it behind.
+    if (wxTheApp) {
+        wxTheApp->ProcessPendingEvents();
+    }
     SetResourceTable(nullptr);
 }
 
