@@ -55,6 +55,7 @@ constexpr int IDC_PLAYER_LIST = 1027;
 constexpr int IDC_DELETE_PLAYER = 1028;
 constexpr int IDC_NEW_NAME = 1029;
 constexpr int IDC_HOW_TO_PLAY_TEXT = 1030;
+constexpr int IDC_ABOUT_VERSION = 1031;
 
 // Menu commands. 16 is the About command both in the Help menu and in the system menu.
 constexpr int IDM_ABOUTBOX = 16;

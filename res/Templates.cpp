@@ -54,11 +54,13 @@ const ControlTemplate aboutControls[] = {
     {IDC_STATIC, CONTROL_ICON, "", SS_ICON | VISIBLE, 11, 12, 21, 20, IDI_MAINFRAME},
     {IDC_STATIC, CONTROL_STATIC, N_("TOBRIX++ by its authors"), SS_NOPREFIX | WS_GROUP | VISIBLE,
      35, 11, 102, 8, 0},
-    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 54, 24, 50,
+    // The version, written in by the box when it opens.
+    {IDC_ABOUT_VERSION, CONTROL_STATIC, "", SS_NOPREFIX | VISIBLE, 35, 21, 102, 8, 0},
+    {IDOK, CONTROL_PUSHBUTTON, "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | VISIBLE, 54, 34, 50,
      14, 0},
 };
 const DialogTemplate aboutDialog{
-    IDD_ABOUTBOX,  N_("About TOBRIX++"), MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 150, 45,
+    IDD_ABOUTBOX,  N_("About TOBRIX++"), MODAL, 0, 0, "MS Sans Serif", 8, 0, 0, 150, 55,
     aboutControls, Count(aboutControls)};
 
 const ControlTemplate playingControls[] = {

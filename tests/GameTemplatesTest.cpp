@@ -66,7 +66,7 @@ TEST(GameTemplates, TheMainWindowHasItsFrameMenuFontAndThreeControls)
     EXPECT_EQ(LoadResourceString(4242), nullptr);
 }
 
-TEST(GameTemplates, TheAboutBoxShowsTheIconACreditAndOk)
+TEST(GameTemplates, TheAboutBoxShowsTheIconACreditTheVersionAndOk)
 {
     const DialogTemplate* about = FindDialogTemplate(IDD_ABOUTBOX);
     ASSERT_NE(about, nullptr);
@@ -74,14 +74,15 @@ TEST(GameTemplates, TheAboutBoxShowsTheIconACreditAndOk)
     EXPECT_EQ(about->style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
     EXPECT_STREQ(about->fontName, "MS Sans Serif");
     EXPECT_EQ(about->cx, 150);
-    EXPECT_EQ(about->cy, 45);
-    ASSERT_EQ(about->controlCount, 3);
+    EXPECT_EQ(about->cy, 55);
+    ASSERT_EQ(about->controlCount, 4);
     EXPECT_EQ(about->controls[0].kind, CONTROL_ICON);
     EXPECT_EQ(about->controls[0].resourceId, IDI_MAINFRAME);
     ExpectRect(&about->controls[0], 11, 12, 21, 20);
     ExpectRect(&about->controls[1], 35, 11, 102, 8);
     EXPECT_TRUE(about->controls[1].style & SS_NOPREFIX);
-    ExpectRect(FindControl(*about, IDOK), 54, 24, 50, 14);
+    ExpectRect(FindControl(*about, IDC_ABOUT_VERSION), 35, 21, 102, 8);
+    ExpectRect(FindControl(*about, IDOK), 54, 34, 50, 14);
 }
 
 TEST(GameTemplates, ThePreferencesPagesHoldTheirControlsInTabOrder)

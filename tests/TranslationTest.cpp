@@ -1,6 +1,8 @@
 #include "LanguageList.h"
 #include "MainWindowFixture.h"
 
+#include "app/AboutDialog.h"
+
 #include "platform/Catalog.h"
 #include "platform/Translation.h"
 #include "res/ResourceIds.h"
@@ -160,7 +162,7 @@ class TranslatedWindowTest : public MainWindowTest
 };
 
 // The texts a player reads first, in the C locale exactly the English ones and in German the
-// German ones; the names in them (a file name) stay as they are.
+// German ones; the names in them (a file name) and the version stay as they are.
 TEST_F(TranslatedWindowTest, TheWindowSpeaksEnglishInTheCLocaleAndGermanInGerman)
 {
     struct Row
@@ -176,6 +178,7 @@ TEST_F(TranslatedWindowTest, TheWindowSpeaksEnglishInTheCLocaleAndGermanInGerman
         {"item", "Dra&w next", "Nach&ziehen"},
         {"box", "Are you sure?", "Sind Sie sicher?"},
         {"box caption", "Clear High Scores", "Bestenliste löschen"},
+        {"about", "Version " TOBRIX_VERSION, "Version " TOBRIX_VERSION},
         {"warning", "Could not save players.kvd: disk full",
          "players.kvd konnte nicht gespeichert werden: disk full"},
     };
@@ -191,6 +194,8 @@ TEST_F(TranslatedWindowTest, TheWindowSpeaksEnglishInTheCLocaleAndGermanInGerman
         window.OnClearHighScores();
         SaveWarning().Tell("players.kvd", "disk full");
         ASSERT_EQ(headless.MessageBoxes().size(), box + 2);
+        AboutDialog about(&window);
+        ASSERT_TRUE(about.Create());
         const std::string shown[] = {
             window.GetWindowText(),
             window.statusLine.GetWindowText(),
@@ -198,11 +203,13 @@ TEST_F(TranslatedWindowTest, TheWindowSpeaksEnglishInTheCLocaleAndGermanInGerman
             window.GetMenu()->GetSubMenu(0)->GetMenuString(ID_GAME_DRAW_NEXT, MF_BYCOMMAND),
             headless.MessageBoxes()[box].text,
             headless.MessageBoxes()[box].caption,
+            about.GetDlgItem(IDC_ABOUT_VERSION)->GetWindowText(),
             headless.MessageBoxes()[box + 1].text};
         for (size_t i = 0; i < std::size(rows); ++i) {
             EXPECT_EQ(shown[i], language[0] ? rows[i].german : rows[i].english)
                 << rows[i].what << " in '" << language << "'";
         }
+        about.DestroyWindow();
         window.DestroyWindow();
     }
 }

@@ -3,6 +3,7 @@
 
 #include "TempWorkingDir.h"
 
+#include "app/AboutDialog.h"
 #include "app/HowToPlayDialog.h"
 
 #include "platform/Control.h"
@@ -75,7 +76,7 @@ TEST_F(GameDialogsTest, TheMainWindowHasItsMenuStatusLineIconAndCursor)
 
 TEST_F(GameDialogsTest, TheAboutBoxAndThePlayersDialogShowEveryTextWhole)
 {
-    Dialog about(IDD_ABOUTBOX);
+    AboutDialog about;
     ASSERT_TRUE(about.Create());
     about.ShowWindow(true);
     ASSERT_TRUE(gui::WaitShown(about));

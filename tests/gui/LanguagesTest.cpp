@@ -4,6 +4,7 @@
 
 #include "TempWorkingDir.h"
 
+#include "app/AboutDialog.h"
 #include "app/HowToPlayDialog.h"
 #include "app/MainDialog.h"
 #include "game/GameController.h"
@@ -127,7 +128,7 @@ TEST_F(LanguagesTest, TheAboutBoxPlayersAndHowToPlayFitEveryLanguage)
             ASSERT_EQ(scoped.loaded, language);
             PlayersDialog players;
             HowToPlayDialog howToPlay;
-            Dialog about(IDD_ABOUTBOX);
+            AboutDialog about;
             Dialog& dialog = c.id == IDD_PLAYERS       ? players
                              : c.id == IDD_HOW_TO_PLAY ? static_cast<Dialog&>(howToPlay)
                                                        : about;
