@@ -87,6 +87,27 @@ if command -v valgrind >/dev/null 2>&1; then
     stop_server
 fi
 
+if command -v valgrind >/dev/null 2>&1; then
+    echo "== Instructions of the start-up, to the first painted frame and idle (callgrind, whole process)"
+    # Under callgrind the start-up takes seconds; after 30 s the program waits idle and the count
+    # no longer grows. An empty folder, as on a first start.
+    for started in "$program" "$build/tests/gui/tobrix_startup_floor"; do
+        [ -x "$started" ] || continue
+        start_server
+        mkdir -p "$work/empty"
+        (cd "$work/empty" && exec env -u GDK_GL valgrind --tool=callgrind \
+            --callgrind-out-file="$work/startup.out" "$started" >"$work/startup.log" 2>&1) &
+        counted=$!
+        sleep 30
+        kill -TERM "$counted" 2>/dev/null
+        wait "$counted" 2>/dev/null
+        stop_server
+        printf '%s: %s instructions\n' "$(basename "$started")" \
+            "$(sed -n 's/^\(summary\|totals\): *//p' "$work/startup.out" | head -n 1)"
+        rm -rf "$work/empty" "$work/startup.out"
+    done
+fi
+
 echo "== Start-up to the first painted frame and peak memory (a fresh X server each, then warm)"
 for run in 1 2 3; do
     start_server
