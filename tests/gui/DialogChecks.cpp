@@ -6,8 +6,20 @@
 #include "platform/PropertySheet.h"
 #include "platform/wx/WxControlPeer.h"
 #include "platform/wx/WxWindowPeer.h"
+#include "res/ResourceIds.h"
+#include "settings/GameSettings.h"
+
+#include <gtest/gtest.h>
 
 #include <wx/toplevel.h>
+
+PreferencesOnScreen::PreferencesOnScreen() : owner(IDD_ABOUTBOX), sheet(&owner)
+{
+    EXPECT_TRUE(owner.Create());
+    sheet.AddPages();
+    GameSettings settings{};
+    sheet.LoadDefaults(settings);
+}
 
 namespace gui {
 bool CheckSheetPages(PropertySheet& sheet, const char* const names[3],

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "platform/Dialog.h"
+#include "settings/PreferencesSheet.h"
+
 #include <string>
 #include <vector>
 
 class PropertySheet;
 class Window;
+
+// The Preferences sheet as the game opens it: over an owner window, its pages made and filled
+// from the factory settings, ready for its modal run.
+struct PreferencesOnScreen
+{
+    PreferencesOnScreen();
+
+    Dialog owner;
+    PreferencesSheet sheet;
+};
 
 // The checks of a dialog's face that the English and the translated runs share.
 namespace gui {

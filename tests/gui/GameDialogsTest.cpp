@@ -132,12 +132,8 @@ TEST_F(GameDialogsTest, HowToPlayShowsItsTextWholeWithOkBelowIt)
 
 TEST_F(GameDialogsTest, ThePreferencesSheetShowsItsThreePagesWhole)
 {
-    Dialog owner(IDD_ABOUTBOX);
-    ASSERT_TRUE(owner.Create());
-    PreferencesSheet sheet(&owner);
-    sheet.AddPages();
-    GameSettings settings{};
-    sheet.LoadDefaults(settings);
+    PreferencesOnScreen shown;
+    PreferencesSheet& sheet = shown.sheet;
 
     const char* names[] = {"gui_preferences_playing", "gui_preferences_animation",
                            "gui_preferences_rewarding"};

@@ -147,12 +147,8 @@ TEST_F(LanguagesTest, ThePreferencesPagesFitEveryLanguage)
     for (const std::string& language :
          {std::string(PSEUDO), Widest({IDD_PLAYING, IDD_ANIMATION, IDD_REWARDING})}) {
         ScopedLanguage scoped(language);
-        Dialog owner(IDD_ABOUTBOX);
-        ASSERT_TRUE(owner.Create());
-        PreferencesSheet sheet(&owner);
-        sheet.AddPages();
-        GameSettings settings{};
-        sheet.LoadDefaults(settings);
+        PreferencesOnScreen shown;
+        PreferencesSheet& sheet = shown.sheet;
         const std::string names[] = {"gui_" + language + "_preferences_playing",
                                      "gui_" + language + "_preferences_animation",
                                      "gui_" + language + "_preferences_rewarding"};

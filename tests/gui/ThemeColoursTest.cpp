@@ -1,3 +1,4 @@
+#include "DialogChecks.h"
 #include "GuiTest.h"
 
 #include "TempWorkingDir.h"
@@ -313,12 +314,8 @@ protected:
     // The preferences, each page measured in each variant during the sheet's modal run.
     void RunSheet(const std::vector<std::pair<std::string, std::vector<Label>>>& pages)
     {
-        Dialog owner(IDD_ABOUTBOX);
-        ASSERT_TRUE(owner.Create());
-        PreferencesSheet sheet(&owner);
-        sheet.AddPages();
-        GameSettings settings{};
-        sheet.LoadDefaults(settings);
+        PreferencesOnScreen shown;
+        PreferencesSheet& sheet = shown.sheet;
         auto clicked = std::make_shared<int>(-1);
         const auto top = [&sheet] {
             WxWindowPeer* peer = gui::PeerOf(sheet);
