@@ -1,3 +1,4 @@
+#include "FixtureColors.h"
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 #include "res/Art.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
-constexpr ColorRef WHITE = Rgb(255, 255, 255);
 constexpr ColorRef LIGHT_GREY = Rgb(192, 192, 192);
 constexpr ColorRef DARK_GREY = Rgb(128, 128, 128);
 

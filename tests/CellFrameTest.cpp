@@ -1,14 +1,11 @@
 #include "app/CellFrame.h"
+#include "FixtureColors.h"
 #include "platform/DeviceContext.h"
 #include "tests/PixelProbe.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr ColorRef FACE = Rgb(192, 192, 192);
-constexpr ColorRef WHITE = Rgb(255, 255, 255);
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/DeviceContext.h"
+#include "FixtureColors.h"
 #include "platform/Bitmap.h"
 #include "tests/AllocationCounter.h"
 #include "tests/PixelProbe.h"
@@ -13,8 +14,6 @@ namespace {
 constexpr ColorRef GREY = Rgb(192, 192, 192);
 constexpr ColorRef RED = Rgb(255, 0, 0);
 constexpr ColorRef BLUE = Rgb(0, 0, 255);
-constexpr ColorRef WHITE = Rgb(255, 255, 255);
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
 
 const std::vector<std::pair<ColorRef, char>> LEGEND = {
     {GREY, '.'}, {RED, 'R'}, {BLUE, 'B'}, {WHITE, 'W'}, {BLACK, 'K'}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixtureColors.h"
 #include "GameTestWindow.h"
 #include "HeadlessTest.h"
 #include "TempWorkingDir.h"
@@ -204,5 +205,3 @@ protected:
     GameController game;
     GameTestWindow window;
 };
-
-constexpr ColorRef FACE = Rgb(192, 192, 192);

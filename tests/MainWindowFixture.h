@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixtureColors.h"
 #include "HeadlessTest.h"
 #include "TempConfigHome.h"
 #include "TempWorkingDir.h"
@@ -26,10 +27,6 @@ inline void PrintTo(const Rect& r, std::ostream* os)
 {
     *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
 }
-
-constexpr ColorRef FACE = Rgb(192, 192, 192);
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
-constexpr ColorRef WHITE = Rgb(255, 255, 255);
 
 // The whole main window on the headless backend, in a fresh working directory and configuration
 // folder. Open starts it the way the program does (templates, defaults.kvd, the view options, the

@@ -1,4 +1,5 @@
 #include "board/PiecePainter.h"
+#include "FixtureColors.h"
 #include "board/PieceColors.h"
 #include "platform/DeviceContext.h"
 #include "tests/FocusRing.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr ColorRef MARK = Rgb(1, 2, 3); // what the painter must never touch
 constexpr ColorRef GREY = Rgb(192, 192, 192);
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
 
 // The smallest rectangle holding every pixel of the block that is neither grey nor the mark.
 Rect PieceBounds(const PixelImage& image, const Rect& block)

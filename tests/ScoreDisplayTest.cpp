@@ -1,4 +1,5 @@
 #include "game/ScoreDisplay.h"
+#include "FixtureColors.h"
 #include "platform/DeviceContext.h"
 #include "tests/PixelProbe.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 constexpr ColorRef LIT = Rgb(255, 0, 0);
 constexpr ColorRef DARK = Rgb(120, 0, 0);
-constexpr ColorRef BLACK = Rgb(0, 0, 0);
 constexpr ColorRef MARK = Rgb(1, 2, 3);
 
 const std::vector<std::pair<ColorRef, char>> LEGEND = {

@@ -1,4 +1,5 @@
 #include "app/ToolButton.h"
+#include "FixtureColors.h"
 #include "platform/DeviceContext.h"
 #include "res/ResourceIds.h"
 #include "tests/PixelProbe.h"
@@ -6,8 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr ColorRef FACE = Rgb(192, 192, 192);
 
 // Small pictures, one per state, each a single colour with a different top-left pixel.
 const char* const NORMAL[] = {"3 2 2 1", "a c #0000FF", "b c #FFFFFF", "baa", "aaa"};
