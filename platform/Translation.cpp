@@ -26,7 +26,9 @@ void AddForms(std::string name, std::vector<std::string>& forms)
     if (size_t dot = name.find('.'); dot != std::string::npos) {
         name.erase(dot);
     }
-    if (name.empty() || name == "C" || name == "POSIX") {
+    // A name is one folder of the catalogues' tree, never a way out of it.
+    if (name.empty() || name == "C" || name == "POSIX" ||
+        (name + modifier).find_first_of("/\\") != std::string::npos || name[0] == '.') {
         return;
     }
     const std::string base = name.substr(0, name.find('_'));

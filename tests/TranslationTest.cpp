@@ -73,6 +73,7 @@ TEST(TranslationTest, TheLanguageFollowsTheDesktopAndTheCLocaleKeepsEnglish)
         {{{"LANGUAGE", "uk:pl"}, {"LANG", "en_US.UTF-8"}}, {"uk", "pl"}},
         {{{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}}, {}},
         {{{"LANGUAGE", "en@pseudo"}}, {"en@pseudo", "en"}},
+        {{{"LANGUAGE", "../../tmp/x:de/../de:..:fr"}}, {"fr"}},
         {{{"LC_ALL", "sr_RS.UTF-8@latin"}}, {"sr_RS@latin", "sr_RS", "sr@latin", "sr"}},
     };
     for (const Case& c : cases) {
