@@ -34,9 +34,6 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
 
 # The icon at every size the icon theme asks for, drawn by the game's own drawing code, and a
 # contact sheet of them all to look at.
-add_executable(tobrix_icons ${PROJECT_SOURCE_DIR}/tools/icon/IconPainter.cpp
-    ${PROJECT_SOURCE_DIR}/tools/icon/MakeIcons.cpp)
-target_link_libraries(tobrix_icons PRIVATE tobrix_platform)
 set(TOBRIX_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
 set(TOBRIX_ICON_SIZES 16 24 32 48 64 128 256)
 set(icon_files)

@@ -21,15 +21,19 @@ foreach(language ${TOBRIX_LANGUAGES})
     list(APPEND catalogues ${mo})
 endforeach()
 
-add_executable(tobrix_pseudo ${PROJECT_SOURCE_DIR}/tools/pseudo/MakePseudo.cpp)
-set(pseudo_po ${PROJECT_BINARY_DIR}/po/en@pseudo.po)
-set(pseudo_mo ${TOBRIX_LOCALE_BUILD_DIR}/en@pseudo/LC_MESSAGES/tobrix.mo)
-add_custom_command(OUTPUT ${pseudo_mo}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/po
-        ${TOBRIX_LOCALE_BUILD_DIR}/en@pseudo/LC_MESSAGES
-    COMMAND tobrix_pseudo ${TOBRIX_PO_DIR}/tobrix.pot ${pseudo_po}
-    COMMAND ${TOBRIX_MSGFMT} --check -o ${pseudo_mo} ${pseudo_po}
-    DEPENDS tobrix_pseudo ${TOBRIX_PO_DIR}/tobrix.pot VERBATIM)
+# The pseudo-language is a tool of the Linux build: a Windows build's programs do not run here.
+set(pseudo_mo)
+if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(tobrix_pseudo ${PROJECT_SOURCE_DIR}/tools/pseudo/MakePseudo.cpp)
+    set(pseudo_po ${PROJECT_BINARY_DIR}/po/en@pseudo.po)
+    set(pseudo_mo ${TOBRIX_LOCALE_BUILD_DIR}/en@pseudo/LC_MESSAGES/tobrix.mo)
+    add_custom_command(OUTPUT ${pseudo_mo}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/po
+            ${TOBRIX_LOCALE_BUILD_DIR}/en@pseudo/LC_MESSAGES
+        COMMAND tobrix_pseudo ${TOBRIX_PO_DIR}/tobrix.pot ${pseudo_po}
+        COMMAND ${TOBRIX_MSGFMT} --check -o ${pseudo_mo} ${pseudo_po}
+        DEPENDS tobrix_pseudo ${TOBRIX_PO_DIR}/tobrix.pot VERBATIM)
+endif()
 add_custom_target(tobrix_catalogues ALL DEPENDS ${catalogues} ${pseudo_mo})
 
 # `make pot` (this target) writes po/tobrix.pot anew from the sources po/POTFILES lists and merges

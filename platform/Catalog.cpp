@@ -1,7 +1,8 @@
 #include "platform/Catalog.h"
 
-#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 constexpr uint32_t MAGIC = 0x950412de;
@@ -19,22 +20,20 @@ uint32_t Swap(uint32_t value)
 bool Catalog::Load(const std::string& path)
 {
     Clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // The path is UTF-8, as all the game's paths are: through a path object Windows opens it by
+    // its UTF-16 name, where fopen would take it for the local code page.
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file) {
         return false;
     }
     std::vector<char> fileBytes;
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-    }
-    if (size > 0 && size <= LARGEST_FILE && std::fseek(file, 0, SEEK_SET) == 0) {
+    const std::streamoff size = file.seekg(0, std::ios::end) ? std::streamoff(file.tellg()) : -1;
+    if (size > 0 && size <= LARGEST_FILE && file.seekg(0, std::ios::beg)) {
         fileBytes.resize(static_cast<size_t>(size));
-        if (std::fread(fileBytes.data(), 1, fileBytes.size(), file) != fileBytes.size()) {
+        if (!file.read(fileBytes.data(), size)) {
             fileBytes.clear();
         }
     }
-    std::fclose(file);
     return Parse(std::move(fileBytes));
 }
 

@@ -4,7 +4,18 @@
 
 #include <climits>
 #include <cstring>
+#ifdef _WIN32
+// Only the calls for the program's path: this file shares a compilation with others of the
+// layer, whose names Windows' full headers would take as macros.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <libloaderapi.h>
+#include <stringapiset.h>
+#include <windef.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 Catalog catalog;
@@ -109,6 +120,28 @@ std::string LoadTranslations(const std::vector<std::string>& languages, const ch
 
 std::vector<std::string> TranslationFolders()
 {
+#ifdef _WIN32
+    // A Windows program's files lie beside it. Its path comes in UTF-16 and goes on in the
+    // UTF-8 the game's paths are kept in.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    const int size = length == 0 || length == path.size()
+                         ? 0
+                         : WideCharToMultiByte(CP_UTF8, 0, path.data(), int(length), nullptr, 0,
+                                               nullptr, nullptr);
+    if (size <= 0) {
+        return {};
+    }
+    std::string folder(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, path.data(), int(length), folder.data(), size, nullptr,
+                        nullptr);
+    folder.erase(folder.find_last_of("\\/"));
+    return {folder + "/locale"};
+#else
     char path[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0) {
@@ -117,6 +150,7 @@ std::vector<std::string> TranslationFolders()
     std::string folder(path, static_cast<size_t>(length));
     folder.erase(folder.rfind('/'));
     return {folder + "/locale", folder + "/../share/locale"};
+#endif
 }
 
 const std::string& TranslationLanguage()

@@ -1,15 +1,6 @@
 #include "settings/TempFile.h"
 
-#include <cerrno>
-#include <chrono>
 #include <cstdint>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/random.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -17,75 +8,32 @@ const char TEMP_MARK[] = ".tmp";
 const char TEMP_SEPARATOR = '-';
 const size_t TEMP_RANDOM_CHARS = 6;
 const char TEMP_ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-// Names already taken are drawn again; this many in a row means someone is planting them.
-const int TEMP_NAME_TRIES = 100;
 
 std::string BaseNameOf(const std::string& fileName)
 {
-    size_t slash = fileName.rfind('/');
-    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    size_t separator = fileName.find_last_of(PATH_SEPARATORS);
+    return separator == std::string::npos ? fileName : fileName.substr(separator + 1);
 }
 
-// SplitMix64 over a seed from the kernel, the process id and the clock: two games that start
-// together still draw different names.
+// SplitMix64 over the system's seed: two games that start together still draw different names.
 uint64_t NextRandom()
 {
-    static uint64_t state = [] {
-        uint64_t seed = 0;
-        if (getrandom(&seed, sizeof seed, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof seed)) {
-            seed = 0;
-        }
-        return seed ^ static_cast<uint64_t>(getpid()) << 32 ^
-               static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    }();
+    static uint64_t state = SystemRandomSeed();
     uint64_t z = (state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
 
-// Whether the open descriptor is the regular file that path names now.
-bool StillNamed(int fd, const std::string& path)
-{
-    struct stat opened;
-    struct stat named;
-    return fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && lstat(path.c_str(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-}
-
-std::vector<std::string> TempFilesOf(const std::string& fileName)
-{
-    std::vector<std::string> found;
-    const std::string directory = DirectoryOf(fileName);
-    DIR* folder = opendir(directory.c_str());
-    if (folder == nullptr) {
-        return found;
-    }
-    while (const dirent* entry = readdir(folder)) {
-        if (!IsTempFileOf(entry->d_name, fileName)) {
-            continue;
-        }
-        // Only regular files, never followed through a link: a folder or a FIFO of that name
-        // is not the game's.
-        const std::string path = directory + "/" + entry->d_name;
-        struct stat status;
-        if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-            found.push_back(path);
-        }
-    }
-    closedir(folder);
-    return found;
-}
-
 } // namespace
 
 std::string DirectoryOf(const std::string& fileName)
 {
-    size_t slash = fileName.rfind('/');
-    if (slash == std::string::npos) {
+    size_t separator = fileName.find_last_of(PATH_SEPARATORS);
+    if (separator == std::string::npos) {
         return ".";
     }
-    return slash == 0 ? "/" : fileName.substr(0, slash);
+    return separator == 0 ? fileName.substr(0, 1) : fileName.substr(0, separator);
 }
 
 std::string NewTempFileName(const std::string& fileName)
@@ -116,51 +64,4 @@ bool IsTempFileOf(const std::string& entry, const std::string& fileName)
         }
     }
     return true;
-}
-
-int CreateTempFile(const std::string& fileName, std::string& tempName, int& error)
-{
-    for (int tries = 0; tries < TEMP_NAME_TRIES; ++tries) {
-        tempName = NewTempFileName(fileName);
-        const int fd =
-            open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            error = errno;
-            return -1;
-        }
-        if (fd < 0) {
-            continue;
-        }
-        // Between creating the file and locking it, another game's clean-up may have found it
-        // unlocked: then that game removes it, or has removed it, and a fresh name is drawn.
-        const int refused = flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
-        if (refused == 0 && StillNamed(fd, tempName)) {
-            return fd;
-        }
-        close(fd);
-        if (refused != 0 && refused != EWOULDBLOCK) {
-            unlink(tempName.c_str());
-            error = refused;
-            return -1;
-        }
-    }
-    error = EEXIST;
-    return -1;
-}
-
-void RemoveStaleTempFiles(const std::string& fileName)
-{
-    for (const std::string& path : TempFilesOf(fileName)) {
-        const int fd =
-            open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) {
-            continue;
-        }
-        // A game that writes the file holds its lock until the file is renamed or removed; a
-        // file nobody holds was left by a game that ended in the middle of a save.
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, path)) {
-            unlink(path.c_str());
-        }
-        close(fd);
-    }
 }

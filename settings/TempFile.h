@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/FileSystem.h"
+
 #include <string>
 
 // Every save writes a new temporary file beside the game's file and renames it over the file.
@@ -16,12 +18,12 @@ std::string NewTempFileName(const std::string& fileName);
 bool IsTempFileOf(const std::string& entry, const std::string& fileName);
 
 // Creates a temporary file for fileName under a fresh name, exclusively and never through a
-// link, and locks it (flock) so that no clean-up removes it while it is written; the lock lasts
-// until the descriptor is closed. Gives the descriptor, open for writing, and the name; or -1
-// and the errno.
-int CreateTempFile(const std::string& fileName, std::string& tempName, int& error);
+// link, and keeps it from every other game's clean-up while it is open: POSIX locks it
+// (flock); on Windows the handle shares no writing, which the clean-up's unshared open cannot
+// get past. Gives the file, open for writing, and the name; or NO_NATIVE_FILE and the errno.
+NativeFile CreateTempFile(const std::string& fileName, std::string& tempName, int& error);
 
-// Removes the regular temporary files of fileName that a crash left behind: those whose lock it
-// gets at once. The file of another game's save under way is locked and stays; nothing waits,
-// nothing is created, and when there are none nothing changes.
+// Removes the regular temporary files of fileName that a crash left behind: those nobody holds
+// open for a save (see CreateTempFile). The file of another game's save under way stays;
+// nothing waits, nothing is created, and when there are none nothing changes.
 void RemoveStaleTempFiles(const std::string& fileName);

@@ -9,18 +9,18 @@
 const char* const VIEW_OPTIONS_FILE = "view.conf";
 
 // How the player likes the board shown, beyond the described files: whether every piece carries
-// the symbol of its colour. It is kept in ${XDG_CONFIG_HOME:-$HOME/.config}/tobrix/view.conf as
-// one text line, "symbols=on" or "symbols=off", so that the choice follows the player rather
-// than the folder the game starts in. A missing, damaged or unreadable file means every option
-// off: it never stops the game from starting.
+// the symbol of its colour. It is kept in ${XDG_CONFIG_HOME:-$HOME/.config}/tobrix/view.conf
+// (on Windows %APPDATA%\tobrix\view.conf) as one text line, "symbols=on" or "symbols=off", so
+// that the choice follows the player rather than the folder the game starts in. A missing, damaged
+// or unreadable file means every option off: it never stops the game from starting.
 class ViewOptions
 {
 public:
     ViewOptions() = default;
     virtual ~ViewOptions() = default;
 
-    // The folder the file lies in, from the environment: XDG_CONFIG_HOME when it is an absolute
-    // path, else .config under HOME when that is one; empty when neither is.
+    // The folder the file lies in, from the environment (see ConfigFolder); empty when it
+    // names none.
     static std::string Folder();
     static std::string FileName();
 

@@ -5,7 +5,9 @@
 #include <new>
 
 // The replacements allocate with malloc and aligned_alloc and release with free, so they pair up
-// under AddressSanitizer, which intercepts those functions rather than operator new.
+// under AddressSanitizer, which intercepts those functions rather than operator new. Windows' C
+// library has no aligned_alloc: there aligned blocks come from _aligned_malloc and go back to
+// _aligned_free.
 namespace {
 
 std::atomic<int> activeCounters{0};
@@ -34,11 +36,24 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment)
     const std::size_t align = static_cast<std::size_t>(alignment);
     // aligned_alloc wants a size that is a multiple of the alignment.
     const std::size_t rounded = ((size == 0 ? 1 : size) + align - 1) / align * align;
+#ifdef _WIN32
+    void* memory = _aligned_malloc(rounded, align);
+#else
     void* memory = std::aligned_alloc(align, rounded);
+#endif
     if (memory == nullptr) {
         throw std::bad_alloc();
     }
     return memory;
+}
+
+void ReleaseAligned(void* memory)
+{
+#ifdef _WIN32
+    _aligned_free(memory);
+#else
+    std::free(memory);
+#endif
 }
 
 } // namespace
@@ -147,30 +162,30 @@ void operator delete[](void* memory, const std::nothrow_t&) noexcept
 
 void operator delete(void* memory, std::align_val_t) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }
 
 void operator delete[](void* memory, std::align_val_t) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }
 
 void operator delete(void* memory, std::size_t, std::align_val_t) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }
 
 void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }
 
 void operator delete(void* memory, std::align_val_t, const std::nothrow_t&) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }
 
 void operator delete[](void* memory, std::align_val_t, const std::nothrow_t&) noexcept
 {
-    std::free(memory);
+    ReleaseAligned(memory);
 }

@@ -1,6 +1,6 @@
 #include "settings/BinaryFile.h"
+#include "FailingSaves.h"
 #include "FileBytes.h"
-#include "FileSizeLimit.h"
 #include "TempWorkingDir.h"
 
 #include <filesystem>
@@ -28,9 +28,9 @@ TEST(BinaryFile, FailedWriteKeepsTheOldFileAndSaysSo)
     TempWorkingDir dir;
     const Bytes old{0x11, 0x22, 0x33};
     WriteFileBytes("data.kvd", old);
-    // The disk takes no more bytes; the temporary file does not stay behind.
+    // The save fails; the temporary file does not stay behind.
     {
-        FileSizeLimit full(0);
+        FailingSaves failing("data.kvd");
         EXPECT_FALSE(WriteWholeFile("data.kvd", Bytes{1, 2, 3, 4}));
     }
     EXPECT_EQ(ReadFileBytes("data.kvd"), old);

@@ -1,6 +1,6 @@
 #include "settings/HighScoreTable.h"
+#include "FailingSaves.h"
 #include "FileBytes.h"
-#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -305,7 +305,7 @@ TEST(HighScoreTable, FailedWritesLeaveTheOldFile)
     LoadFiveScores(table);
     const std::vector<unsigned char> old = ReadFileBytes("hscores.kvd");
     {
-        FileSizeLimit full(0);
+        FailingSaves failing("hscores.kvd");
         EXPECT_FALSE(table.Save());
         // The score still gets into the table; only the file stays behind.
         EXPECT_TRUE(table.Insert(60, "Zoe"));
@@ -320,7 +320,7 @@ TEST(HighScoreTable, FailedWritesLeaveTheOldFile)
     WriteFileBytes("hscores.kvd", damaged);
     HighScoreTable other;
     {
-        FileSizeLimit full(0);
+        FailingSaves failing("hscores.kvd");
         EXPECT_EQ(other.Load(), 0);
     }
     ExpectDefaultTable(other);

@@ -1,6 +1,6 @@
 #include "settings/PlayerList.h"
+#include "FailingSaves.h"
 #include "FileBytes.h"
-#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -172,7 +172,7 @@ TEST(PlayerList, FailedSaveKeepsTheOldFile)
     TempWorkingDir dir;
     const std::vector<unsigned char> old = PlayersFile(1, {"Old"});
     WriteFileBytes("players.kvd", old);
-    FileSizeLimit full(0);
+    FailingSaves failing("players.kvd");
     PlayerList list;
     ASSERT_TRUE(list.Load());
     list.Add("New");

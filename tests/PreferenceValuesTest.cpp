@@ -1,6 +1,6 @@
 #include "settings/PreferenceValues.h"
+#include "FailingSaves.h"
 #include "FileBytes.h"
-#include "FileSizeLimit.h"
 #include "RandomBytes.h"
 #include "TempWorkingDir.h"
 
@@ -246,7 +246,7 @@ TEST(PreferenceValues, FailedSaveKeepsTheOldDefaults)
     TempWorkingDir dir;
     const std::vector<unsigned char> old = DefaultsFile(1, 2, 3, 4, 5);
     WriteFileBytes("defaults.kvd", old);
-    FileSizeLimit full(0);
+    FailingSaves failing("defaults.kvd");
     PlayingValues p;
     p.SetFactoryValues();
     EXPECT_FALSE(p.WriteDefaultsFile());

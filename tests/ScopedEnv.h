@@ -3,7 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-// An environment variable set to a value, or unset with nullptr, while the object lives.
+// An environment variable set to a value, or unset with nullptr, while the object lives. On
+// Windows an empty value unsets it as well: its C library keeps no empty variables.
 class ScopedEnv
 {
 public:
@@ -12,16 +13,22 @@ public:
         const char* old = std::getenv(name);
         hadPrevious = old != nullptr;
         previous = old ? old : "";
-        value ? setenv(name, value, 1) : unsetenv(name);
+        Set(name, value);
     }
-    ~ScopedEnv()
-    {
-        hadPrevious ? setenv(name.c_str(), previous.c_str(), 1) : unsetenv(name.c_str());
-    }
+    ~ScopedEnv() { Set(name.c_str(), hadPrevious ? previous.c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
+    static void Set(const char* name, const char* value)
+    {
+#ifdef _WIN32
+        _putenv_s(name, value ? value : "");
+#else
+        value ? setenv(name, value, 1) : unsetenv(name);
+#endif
+    }
+
     std::string name;
     std::string previous;
     bool hadPrevious;

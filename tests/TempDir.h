@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -14,10 +14,18 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tobrix-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path = pattern;
-        } else {
+        // A random name, created only when nobody has it yet; only its owner may enter it.
+        static std::mt19937_64 names{std::random_device{}()};
+        const std::filesystem::path folder = std::filesystem::temp_directory_path();
+        for (int tries = 0; tries < 100 && path.empty(); ++tries) {
+            const std::filesystem::path candidate = folder / ("tobrix-" + std::to_string(names()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error)) {
+                std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, error);
+                path = candidate;
+            }
+        }
+        if (path.empty()) {
             ADD_FAILURE() << "cannot create a temporary directory";
         }
     }

@@ -1,48 +1,25 @@
 #include "FileBytes.h"
-#include "ScopedEnv.h"
 #include "TempConfigHome.h"
 
 #include "settings/ViewOptions.h"
-
-#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 #include <string>
 
-TEST(ViewOptions, TheFolderFollowsTheXdgRules)
-{
-    const struct
-    {
-        const char* config;
-        const char* home;
-        const char* folder;
-    } cases[] = {
-        {"/cfg", "/home/p", "/cfg/tobrix"},
-        {nullptr, "/home/p", "/home/p/.config/tobrix"},
-        {"relative", "/home/p", "/home/p/.config/tobrix"},
-        {"", "relative", ""},
-    };
-    for (const auto& c : cases) {
-        ScopedEnv config("XDG_CONFIG_HOME", c.config);
-        ScopedEnv home("HOME", c.home);
-        EXPECT_EQ(ViewOptions::Folder(), c.folder) << (c.config ? c.config : "(unset)");
-    }
-}
-
-// Whatever stands where the file should be, the game starts without waiting, with symbols off
-// unless the file says on.
+// Whatever stands where the file should be, the game starts with symbols off unless the file
+// says on. (A FIFO's row is in PosixViewOptionsTest.cpp.)
 TEST(ViewOptions, OnlyAValidFileTurnsSymbolsOn)
 {
     const struct
     {
         const char* what;
-        const char* text; // nullptr: a folder, "|": a FIFO
+        const char* text; // nullptr: a folder
         bool symbols;
     } cases[] = {
         {"on", "symbols=on\n", true}, {"off", "symbols=off\n", false},
         {"cut", "symbols=o", false},  {"other value", "symbols=1\n", false},
-        {"a folder", nullptr, false}, {"a FIFO", "|", false},
+        {"a folder", nullptr, false},
     };
     for (const auto& c : cases) {
         TempConfigHome config;
@@ -50,8 +27,6 @@ TEST(ViewOptions, OnlyAValidFileTurnsSymbolsOn)
         const std::string file = config.ViewFile();
         if (!c.text) {
             std::filesystem::create_directory(file);
-        } else if (c.text[0] == '|') {
-            ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
         } else {
             WriteFileBytes(file, Bytes(c.text, c.text + std::strlen(c.text)));
         }

@@ -4,6 +4,7 @@
 #include "platform/Translation.h"
 #include "platform/wx/WxEntry.h"
 #include "platform/wx/WxLanguage.h"
+#include "platform/wx/WxToolkitPort.h"
 
 #include <wx/image.h>
 #include <wx/init.h>
@@ -49,10 +50,7 @@ int RunWxApplication(const char* programName)
     }
     char* arguments[] = {name, nullptr};
     int count = 1;
-    // The game draws nothing with OpenGL, yet GTK loads the whole GL stack at start-up to choose
-    // its visuals, which on a software renderer costs tens of megabytes and milliseconds. A
-    // player's own GDK_GL setting is kept.
-    setenv("GDK_GL", "disable", 0);
+    WxToolkitPort::Prepare();
     // Without a display the toolkit cannot start; the player gets one line, not its noise.
     if (!wxEntryStart(count, arguments)) {
         std::fprintf(stderr, "tobrix: cannot open the display (is DISPLAY or WAYLAND_DISPLAY set "

@@ -9,6 +9,7 @@
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxTheme.h"
 #include "platform/wx/WxTimer.h"
+#include "platform/wx/WxToolkitPort.h"
 #include "platform/wx/WxWindowPeer.h"
 
 #include <wx/app.h>
@@ -19,8 +20,6 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
-#include <glib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -28,31 +27,6 @@
 namespace {
 // Timers tick no faster than the desktop the game was made for lets them.
 constexpr unsigned MIN_TIMER_PERIOD = 10;
-
-// Blocks until the toolkit has something to do (an X event, a due timeout of its own) or for
-// at most ms milliseconds, without handling anything: the caller's yield does that, filtered.
-// False when the toolkit has work waiting already (input put back by the yield for after the
-// pause), so that blocking would return at once.
-bool WaitForToolkit(int ms)
-{
-    GMainContext* context = g_main_context_default();
-    if (!g_main_context_acquire(context)) {
-        return false;
-    }
-    gint priority = 0;
-    g_main_context_prepare(context, &priority);
-    GPollFD fds[64];
-    gint timeout = -1;
-    const gint count =
-        std::min<gint>(g_main_context_query(context, priority, &timeout, fds, 64), 64);
-    const bool block = timeout != 0;
-    if (block) {
-        g_poll(fds, static_cast<guint>(count), timeout < 0 ? ms : std::min<gint>(timeout, ms));
-    }
-    g_main_context_check(context, priority, fds, count);
-    g_main_context_release(context);
-    return block;
-}
 } // namespace
 
 WxBackend::WxBackend()
@@ -280,7 +254,7 @@ void WxBackend::Wait(unsigned ms)
         }
         // The toolkit waits in whole milliseconds; the last fraction is slept exactly.
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
-        if (left.count() == 0 || !WaitForToolkit(static_cast<int>(left.count()))) {
+        if (left.count() == 0 || !WxToolkitPort::WaitForToolkit(static_cast<int>(left.count()))) {
             std::this_thread::sleep_for(
                 std::min<Clock::duration>(deadline - now, std::chrono::milliseconds(1)));
         }

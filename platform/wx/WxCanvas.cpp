@@ -3,14 +3,7 @@
 #include "platform/Color.h"
 #include "platform/Window.h"
 #include "platform/wx/WxBackend.h"
-
-#include <cairo.h>
-#include <gdk/gdk.h>
-#ifdef GDK_WINDOWING_WAYLAND
-#include <gdk/gdkwayland.h>
-#endif
-
-#include <cstdint>
+#include "platform/wx/WxToolkitPort.h"
 
 WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const wxPoint& position,
                    const wxSize& size)
@@ -25,16 +18,14 @@ WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const w
     // Two quick clicks come as a button-down and a double click: both are button-downs.
     Bind(wxEVT_LEFT_DCLICK, &WxCanvas::OnMouse, this);
     Bind(wxEVT_RIGHT_UP, &WxCanvas::OnMouse, this);
-#ifdef GDK_WINDOWING_WAYLAND
     // An X server sends a move with every crossing of a window's edge, and moves outside to the
     // window that holds the capture; a Wayland compositor tells only that the pointer came or
     // went. There the crossings are the moves the game goes by.
-    if (GDK_IS_WAYLAND_DISPLAY(gdk_display_get_default())) {
+    if (WxToolkitPort::CrossingsStandForMoves()) {
         crossingMoves = true;
         Bind(wxEVT_ENTER_WINDOW, &WxCanvas::OnCrossing, this);
         Bind(wxEVT_LEAVE_WINDOW, &WxCanvas::OnCrossing, this);
     }
-#endif
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &WxCanvas::OnCaptureLost, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, &WxCanvas::OnThemeChanged, this);
     Bind(wxEVT_BUTTON, &WxCanvas::OnControl, this);
@@ -44,71 +35,14 @@ WxCanvas::WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const w
     Bind(wxEVT_TEXT, &WxCanvas::OnControl, this);
 }
 
-WxCanvas::~WxCanvas()
-{
-    if (screen) {
-        cairo_surface_destroy(screen);
-    }
-}
-
-namespace {
-// A back buffer pixel (0x00BBGGRR) as Cairo's RGB24 pixel (0x00RRGGBB).
-std::uint32_t CairoPixel(ColorRef color)
-{
-    return (color & 0x0000FF00u) | ((color & 0xFFu) << 16) | ((color >> 16) & 0xFFu);
-}
-} // namespace
-
 void WxCanvas::Resize(int width, int height)
 {
     width = width > 0 ? width : 0;
     height = height > 0 ? height : 0;
     SetSize(width, height);
-    if (screen && screenWidth == width && screenHeight == height) {
-        return;
+    if (screen.Resize(width, height)) {
+        Refresh(false);
     }
-    if (screen) {
-        cairo_surface_destroy(screen);
-        screen = nullptr;
-    }
-    screenWidth = width;
-    screenHeight = height;
-    Refresh(false);
-}
-
-cairo_surface_t* WxCanvas::Screen()
-{
-    if (screen) {
-        return screen;
-    }
-    const int width = screenWidth > 0 ? screenWidth : 1;
-    const int height = screenHeight > 0 ? screenHeight : 1;
-    // An image made for the canvas's own window is one the display reads directly (shared
-    // memory on X11); a plain one it would first copy into a staging buffer of its own.
-    GdkWindow* own = GTKGetDrawingWindow();
-    screen =
-        own ? gdk_window_create_similar_image_surface(own, CAIRO_FORMAT_RGB24, width, height, 1)
-            : nullptr;
-    if (screen && (cairo_surface_status(screen) != CAIRO_STATUS_SUCCESS ||
-                   cairo_surface_get_type(screen) != CAIRO_SURFACE_TYPE_IMAGE)) {
-        cairo_surface_destroy(screen);
-        screen = nullptr;
-    }
-    if (!screen) {
-        screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    }
-    const std::uint32_t face = CairoPixel(GetSchemeColor(scheme, COLOR_BTNFACE));
-    unsigned char* data = cairo_image_surface_get_data(screen);
-    const int stride = cairo_image_surface_get_stride(screen);
-    for (int y = 0; y < height; ++y) {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < width; ++x) {
-            row[x] = face;
-        }
-    }
-    cairo_surface_mark_dirty(screen);
-    return screen;
 }
 
 void WxCanvas::Present(const Rect& area)
@@ -116,25 +50,13 @@ void WxCanvas::Present(const Rect& area)
     if (!window) {
         return;
     }
-    cairo_surface_t* copy = Screen();
     const PixelImage& buffer = window->GetBackBuffer();
-    Rect inside = IntersectRect(area, Rect{0, 0, screenWidth, screenHeight});
+    Rect inside = IntersectRect(area, Rect{0, 0, screen.width, screen.height});
     inside = IntersectRect(inside, Rect{0, 0, buffer.width, buffer.height});
     if (inside.IsEmpty()) {
         return;
     }
-    cairo_surface_flush(copy);
-    unsigned char* data = cairo_image_surface_get_data(copy);
-    const int stride = cairo_image_surface_get_stride(copy);
-    for (int y = inside.top; y < inside.bottom; ++y) {
-        const ColorRef* from = buffer.pixels.data() + static_cast<std::size_t>(y) * buffer.width;
-        auto* to = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = inside.left; x < inside.right; ++x) {
-            to[x] = CairoPixel(from[x]);
-        }
-    }
-    cairo_surface_mark_dirty_rectangle(copy, inside.left, inside.top, inside.Width(),
-                                       inside.Height());
+    screen.Copy(*this, buffer, inside, GetSchemeColor(scheme, COLOR_BTNFACE));
     RefreshRect(wxRect(inside.left, inside.top, inside.Width(), inside.Height()), false);
     unpainted = true;
 }
@@ -148,18 +70,7 @@ void WxCanvas::Flush()
 
 void WxCanvas::OnPaint(wxPaintEvent& /*event*/)
 {
-    // The toolkit's own context of this paint is clipped to the update region already: one copy
-    // of the screen copy fills every updated rectangle, with no wx context built around it.
-    cairo_t* context = GTKPaintContext();
-    if (context) {
-        cairo_save(context);
-        cairo_set_source_surface(context, Screen(), 0, 0);
-        // At a desktop scale of 2 or more each pixel of the screen copy covers a block of the
-        // screen's; the toolkit's default filter would blend neighbouring pixels into a blur.
-        cairo_pattern_set_filter(cairo_get_source(context), CAIRO_FILTER_NEAREST);
-        cairo_paint(context);
-        cairo_restore(context);
-    }
+    screen.Paint(*this, GetSchemeColor(scheme, COLOR_BTNFACE));
     unpainted = false;
 }
 

@@ -3,10 +3,9 @@
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
+#include "platform/wx/WxScreenCopy.h"
 
 #include <wx/panel.h>
-
-typedef struct _cairo_surface cairo_surface_t;
 
 class WxBackend;
 class Window;
@@ -20,7 +19,6 @@ class WxCanvas : public wxPanel
 public:
     WxCanvas(wxWindow* parent, WxBackend& backend, Window& window, const wxPoint& position,
              const wxSize& size);
-    ~WxCanvas() override;
 
     // A new size: the screen copy starts over in the window's face colour.
     void Resize(int width, int height);
@@ -38,7 +36,6 @@ public:
     ColorScheme GetColorScheme() const { return scheme; }
 
 private:
-    cairo_surface_t* Screen();
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
     void OnCrossing(wxMouseEvent& event);
@@ -50,11 +47,7 @@ private:
     WxBackend& backend;
     Window* window;
     ColorScheme scheme;
-    // The screen copy, in the toolkit's own pixel format, so a paint is one copy by Cairo; made
-    // when first needed, so that it is made for the canvas's own window once it has one.
-    cairo_surface_t* screen = nullptr;
-    int screenWidth = 0;
-    int screenHeight = 0;
+    WxScreenCopy screen;
     bool unpainted = false;
     bool crossingMoves = false;
 };

@@ -1,34 +1,13 @@
 #include "platform/wx/WxLanguage.h"
 
+#include "platform/wx/WxToolkitPort.h"
+
 #include <wx/stockitem.h>
 #include <wx/translation.h>
 #include <wx/window.h>
 
-#include <gtk/gtk.h>
-
 namespace {
 bool active = false;
-
-// "&Yes" -> "_Yes": GTK marks the mnemonic with an underscore and doubles a literal one.
-std::string GtkMnemonics(const std::string& label)
-{
-    std::string converted;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&') {
-            if (i + 1 < label.size() && label[i + 1] == '&') {
-                converted += '&';
-                ++i;
-            } else {
-                converted += '_';
-            }
-        } else if (label[i] == '_') {
-            converted += "__";
-        } else {
-            converted += label[i];
-        }
-    }
-    return converted;
-}
 } // namespace
 
 void WxLanguage::Use(const std::string& language)
@@ -51,17 +30,12 @@ std::string WxLanguage::StockText(const char* english)
 
 void WxLanguage::LabelStockButton(wxWindow* button)
 {
-    GtkWidget* widget = button ? button->GetHandle() : nullptr;
-    if (!active || !widget || !GTK_IS_BUTTON(widget)) {
+    if (!active || !button) {
         return;
     }
-    const std::string label =
-        GtkMnemonics(wxGetStockLabel(button->GetId(), wxSTOCK_WITH_MNEMONIC).utf8_string());
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_button_set_use_stock(GTK_BUTTON(widget), FALSE);
-    G_GNUC_END_IGNORE_DEPRECATIONS
-    gtk_button_set_use_underline(GTK_BUTTON(widget), TRUE);
-    gtk_button_set_label(GTK_BUTTON(widget), label.c_str());
+    const std::string label = wxGetStockLabel(button->GetId(), wxSTOCK_WITH_MNEMONIC).utf8_string();
     // The toolkit sized the button for the stock label.
-    button->InvalidateBestSize();
+    if (WxToolkitPort::SetStockButtonLabel(*button, label)) {
+        button->InvalidateBestSize();
+    }
 }

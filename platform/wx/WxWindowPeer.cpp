@@ -13,11 +13,8 @@
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxTemplateLayout.h"
 #include "platform/wx/WxTheme.h"
+#include "platform/wx/WxToolkitPort.h"
 
-#include <gtk/gtk.h>
-#ifdef GDK_WINDOWING_WAYLAND
-#include <gdk/gdkwayland.h>
-#endif
 #include <wx/bookctrl.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
@@ -272,25 +269,9 @@ void WxWindowPeer::BuildClient(const DialogTemplate& dialogTemplate, wxWindow* p
     canvas->Resize(width, height);
 }
 
-namespace {
-// A Wayland compositor shows a window at a size it asked for only once the window has drawn a
-// frame after taking that size; GTK draws nothing when the size it is given is the one it has,
-// and sway then waits its 200 ms before showing the window at all. A frame drawn for every such
-// answer lets the window show at once.
-gboolean DrawOnConfigure(GtkWidget* widget, GdkEvent* /*event*/, gpointer /*data*/)
-{
-    gtk_widget_queue_draw(widget);
-    return FALSE;
-}
-} // namespace
-
 void WxWindowPeer::BindTopLevel()
 {
-#ifdef GDK_WINDOWING_WAYLAND
-    if (GDK_IS_WAYLAND_DISPLAY(gdk_display_get_default())) {
-        g_signal_connect(top->GetHandle(), "configure-event", G_CALLBACK(DrawOnConfigure), nullptr);
-    }
-#endif
+    WxToolkitPort::DrawOnEverySize(*top);
     top->Bind(wxEVT_CLOSE_WINDOW, &WxWindowPeer::OnClose, this);
     if (frame) {
         top->Bind(wxEVT_MENU, &WxWindowPeer::OnMenu, this);

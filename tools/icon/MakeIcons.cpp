@@ -2,19 +2,73 @@
 #include "platform/PixelImage.h"
 #include "tools/icon/IconPainter.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
+
+namespace {
+
+void PutLittleEndian(std::vector<char>& bytes, std::uint32_t value, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// A Windows icon file of the PNG files given, one image each (Windows reads PNG images in an
+// icon from Vista on).
+bool WriteIco(const std::string& ico, const std::vector<std::filesystem::path>& pngs,
+              const int* sizes)
+{
+    std::vector<std::vector<char>> images;
+    for (const auto& png : pngs) {
+        std::ifstream in(png, std::ios::binary);
+        images.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (!in || images.back().empty()) {
+            return false;
+        }
+    }
+    std::vector<char> bytes;
+    PutLittleEndian(bytes, 0, 2); // reserved
+    PutLittleEndian(bytes, 1, 2); // an icon, not a cursor
+    PutLittleEndian(bytes, static_cast<std::uint32_t>(images.size()), 2);
+    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (size_t i = 0; i < images.size(); ++i) {
+        const std::uint32_t side = sizes[i] >= 256 ? 0 : static_cast<std::uint32_t>(sizes[i]);
+        PutLittleEndian(bytes, side, 1);
+        PutLittleEndian(bytes, side, 1);
+        PutLittleEndian(bytes, 0, 2); // no palette
+        PutLittleEndian(bytes, 1, 2); // planes
+        PutLittleEndian(bytes, 24, 2);
+        PutLittleEndian(bytes, static_cast<std::uint32_t>(images[i].size()), 4);
+        PutLittleEndian(bytes, offset, 4);
+        offset += static_cast<std::uint32_t>(images[i].size());
+    }
+    std::ofstream out(ico, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    for (const auto& image : images) {
+        out.write(image.data(), static_cast<std::streamsize>(image.size()));
+    }
+    return static_cast<bool>(out.flush());
+}
+
+} // namespace
 
 // Writes the game's icon as <folder>/<N>x<N>/apps/<name>.png for every size the desktop's icon
-// theme asks for, and all of them side by side on a contact sheet, on a light and a dark ground.
+// theme asks for, and all of them side by side on a contact sheet, on a light and a dark ground;
+// given a fifth argument, also the Windows icon file of them all.
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s FOLDER NAME CONTACT-SHEET.png\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s FOLDER NAME CONTACT-SHEET.png [ICON.ico]\n", argv[0]);
         return 2;
     }
+    std::vector<std::filesystem::path> pngs;
     const std::filesystem::path folder = argv[1];
     const std::string name = argv[2];
     static const int SIZES[] = {16, 24, 32, 48, 64, 128, 256};
@@ -41,9 +95,10 @@ int main(int argc, char** argv)
         std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
         if (error || !icon.SavePng(file.string())) {
-            std::fprintf(stderr, "%s: cannot write %s\n", argv[0], file.c_str());
+            std::fprintf(stderr, "%s: cannot write %s\n", argv[0], file.string().c_str());
             return 1;
         }
+        pngs.push_back(file);
         for (int row = 0; row < 2; ++row) {
             sheetDc.BitBlt(x, row * rowHeight + MARGIN + 256 - size, size, size, &dc, 0, 0,
                            SRCCOPY);
@@ -54,6 +109,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(std::filesystem::path(argv[3]).parent_path(), error);
     if (error || !sheet.SavePng(argv[3])) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
+        return 1;
+    }
+    if (argc == 5 && !WriteIco(argv[4], pngs, SIZES)) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[4]);
         return 1;
     }
     return 0;

@@ -10,6 +10,11 @@
 
 #include <gtk/gtk.h>
 
+struct WxKeyHook::Port
+{
+    unsigned id = 0;
+};
+
 namespace {
 constexpr unsigned F_KEYS = 12;
 
@@ -41,18 +46,38 @@ unsigned ModifiersOf(guint state)
            ((state & GDK_MOD1_MASK) ? FALT : 0);
 }
 
+// The game's key (platform/Keys.h) of a GDK key value; 0 for none.
+unsigned KeyOf(unsigned keyval)
+{
+    if ((keyval >= 'A' && keyval <= 'Z') || (keyval >= '0' && keyval <= '9')) {
+        return keyval;
+    }
+    if (keyval >= 'a' && keyval <= 'z') {
+        return keyval - 'a' + 'A';
+    }
+    if (keyval >= GDK_KEY_F1 && keyval < GDK_KEY_F1 + F_KEYS) {
+        return VK_F1 + (keyval - GDK_KEY_F1);
+    }
+    for (const KeyPair& pair : namedKeys) {
+        if (pair.gdk == keyval) {
+            return pair.game;
+        }
+    }
+    return 0;
+}
+
 // The key of an event; with a keyboard layout whose letters are not Latin, the key at the same
 // place in the first layout, so that the shortcuts work under every layout.
 unsigned KeyOfEvent(const GdkEventKey& event)
 {
-    unsigned key = WxKeyHook::KeyOf(event.keyval);
+    unsigned key = KeyOf(event.keyval);
     if (key == 0 && event.group != 0) {
         guint keyval = 0;
         GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_window_get_display(event.window));
         if (gdk_keymap_translate_keyboard_state(keymap, event.hardware_keycode,
                                                 static_cast<GdkModifierType>(event.state), 0,
                                                 &keyval, nullptr, nullptr, nullptr)) {
-            key = WxKeyHook::KeyOf(keyval);
+            key = KeyOf(keyval);
         }
     }
     return key;
@@ -62,9 +87,8 @@ bool IsMenu(GtkWidget* widget)
 {
     return widget && GTK_IS_MENU_SHELL(widget);
 }
-} // namespace
-
-int WxKeyHook::Snoop(GtkWidget* grab, GdkEventKey* event, void* hook)
+// GTK's key snooper: true when the key went to the game.
+int Snoop(GtkWidget* grab, GdkEventKey* event, void* hook)
 {
     if (event->type != GDK_KEY_PRESS || !grab) {
         return FALSE;
@@ -87,37 +111,20 @@ int WxKeyHook::Snoop(GtkWidget* grab, GdkEventKey* event, void* hook)
     backend.Post(message);
     return TRUE;
 }
+} // namespace
 
-WxKeyHook::WxKeyHook(WxBackend& backend) : backend(backend)
+WxKeyHook::WxKeyHook(WxBackend& backend) : backend(backend), port(new Port)
 {
     // The one way GTK 3 offers to see a key before the focused widget, whatever has the focus.
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    id = gtk_key_snooper_install(&WxKeyHook::Snoop, this);
+    port->id = gtk_key_snooper_install(&Snoop, this);
     G_GNUC_END_IGNORE_DEPRECATIONS
 }
 
 WxKeyHook::~WxKeyHook()
 {
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_key_snooper_remove(id);
+    gtk_key_snooper_remove(port->id);
     G_GNUC_END_IGNORE_DEPRECATIONS
-}
-
-unsigned WxKeyHook::KeyOf(unsigned keyval)
-{
-    if ((keyval >= 'A' && keyval <= 'Z') || (keyval >= '0' && keyval <= '9')) {
-        return keyval;
-    }
-    if (keyval >= 'a' && keyval <= 'z') {
-        return keyval - 'a' + 'A';
-    }
-    if (keyval >= GDK_KEY_F1 && keyval < GDK_KEY_F1 + F_KEYS) {
-        return VK_F1 + (keyval - GDK_KEY_F1);
-    }
-    for (const KeyPair& pair : namedKeys) {
-        if (pair.gdk == keyval) {
-            return pair.game;
-        }
-    }
-    return 0;
+    delete port;
 }

@@ -52,7 +52,7 @@ int ReplaceFile(const std::string& fileName, const Bytes& bytes)
     }
     std::string tempName;
     int error = 0;
-    const int fd = CreateTempFile(fileName, tempName, error);
+    const int fd = static_cast<int>(CreateTempFile(fileName, tempName, error));
     if (fd < 0) {
         return error;
     }

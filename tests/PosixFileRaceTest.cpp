@@ -5,8 +5,6 @@
 #include "SyncFaults.h"
 #include "TempWorkingDir.h"
 
-#include "settings/TempFile.h"
-
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -20,16 +18,6 @@ using std::chrono::milliseconds;
 namespace {
 
 const int CHILD_DEADLINE_SECONDS = 30;
-
-// How many of the file's temporary files are there.
-int TempFileCount(const std::string& fileName)
-{
-    int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
-        count += IsTempFileOf(entry.path().filename().string(), fileName) ? 1 : 0;
-    }
-    return count;
-}
 
 } // namespace
 
@@ -150,9 +138,9 @@ TEST_F(FileRaceTest, StartingWhileAnotherGameSavesNeitherWaitsNorRemovesItsFile)
         // The other game's save lasts a second from here; this bound only tells waiting for it
         // from not waiting, on however loaded a machine.
         EXPECT_LT(took, milliseconds(500));
-        EXPECT_EQ(TempFileCount(writer.file), 1);
+        EXPECT_EQ(dir.TempFileCount(writer.file), 1);
         EXPECT_EQ(WaitForChild(saving, CHILD_DEADLINE_SECONDS), 0);
-        EXPECT_EQ(TempFileCount(writer.file), 0);
+        EXPECT_EQ(dir.TempFileCount(writer.file), 0);
         EXPECT_TRUE(fs::is_regular_file(writer.file));
     }
 }
