@@ -5,7 +5,8 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: test soak run bench measure-gui deps display format install uninstall package package-check pot
+.PHONY: test soak run bench measure-gui deps display format install uninstall package package-check pot \
+	windows windows-test
 
 # What each target needs is installed by its own recipe: building the game takes fewer packages
 # than testing it.
@@ -95,6 +96,19 @@ pot:
 	@./scripts/install-deps.sh build
 	cmake -S . -B build-pot -DTOBRIX_TESTS=OFF -DTOBRIX_BENCH=OFF -DTOBRIX_WX=OFF
 	cmake --build build-pot --target tobrix_pot
+
+# The Windows program, cross-built: tobrix-VERSION-win64.zip in this folder. The first build also
+# builds wxWidgets, libpng and zlib for Windows into ~/.cache/tobrix (a quarter of an hour).
+windows:
+	@./scripts/install-deps.sh windows
+	./scripts/build-windows.sh tobrix_zip
+
+# The headless unit tests and the game itself under Wine on an Xvfb of their own; screenshots go
+# to build/screenshots/windows_*.png.
+windows-test:
+	@./scripts/install-deps.sh windows-test
+	./scripts/build-windows.sh tobrix tobrix_tests
+	tests/windows/run-windows-tests.sh build-windows
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
