@@ -30,11 +30,6 @@ std::uint32_t* Row(cairo_surface_t* image, int y)
 }
 } // namespace
 
-WxScreenCopy::~WxScreenCopy()
-{
-    Drop();
-}
-
 void WxScreenCopy::Drop()
 {
     if (surface) {
@@ -42,17 +37,6 @@ void WxScreenCopy::Drop()
         delete surface;
         surface = nullptr;
     }
-}
-
-bool WxScreenCopy::Resize(int newWidth, int newHeight)
-{
-    if (surface && width == newWidth && height == newHeight) {
-        return false;
-    }
-    Drop();
-    width = newWidth;
-    height = newHeight;
-    return true;
 }
 
 WxScreenCopy::Surface& WxScreenCopy::Made(wxWindow& canvas, ColorRef face)

@@ -16,26 +16,10 @@ struct WxScreenCopy::Surface
     wxBitmap bitmap;
 };
 
-WxScreenCopy::~WxScreenCopy()
-{
-    Drop();
-}
-
 void WxScreenCopy::Drop()
 {
     delete surface;
     surface = nullptr;
-}
-
-bool WxScreenCopy::Resize(int newWidth, int newHeight)
-{
-    if (surface && width == newWidth && height == newHeight) {
-        return false;
-    }
-    Drop();
-    width = newWidth;
-    height = newHeight;
-    return true;
 }
 
 namespace {
