@@ -2,6 +2,7 @@
 
 #include <string>
 
+class Menu;
 class wxWindow;
 
 // The few things the toolkit's ports do differently, each answered by the port the game is
@@ -29,4 +30,12 @@ void DrawOnEverySize(wxWindow& top);
 // would otherwise label it itself in another language. False where the port labels stock
 // buttons from the toolkit's catalogue anyway.
 bool SetStockButtonLabel(wxWindow& button, const std::string& label);
+// The first wx id of the items the game adds to a window's system menu: the item of command id
+// has the wx id SYSTEM_MENU_FIRST_ID + id, and choosing it reaches the window as that menu event.
+constexpr int SYSTEM_MENU_FIRST_ID = 0x6000;
+
+// Shows the items the game added to a window's system menu (those that are no system command)
+// in the desktop's own window menu, where the desktop gives a window one (Windows); false where
+// it does not (GTK's desktops show their own and nothing of the application's).
+bool ShowSystemMenu(wxWindow& top, const Menu& menu);
 } // namespace WxToolkitPort

@@ -275,6 +275,9 @@ void WxWindowPeer::BindTopLevel()
     top->Bind(wxEVT_CLOSE_WINDOW, &WxWindowPeer::OnClose, this);
     if (frame) {
         top->Bind(wxEVT_MENU, &WxWindowPeer::OnMenu, this);
+        if (const Menu* system = window.GetSystemMenu(false)) {
+            WxToolkitPort::ShowSystemMenu(*top, *system);
+        }
     }
     if (sheet) {
         top->Bind(wxEVT_BUTTON, &WxWindowPeer::OnSheetButton, this);
@@ -338,6 +341,11 @@ void WxWindowPeer::PostCommand(unsigned id)
 
 void WxWindowPeer::OnMenu(wxCommandEvent& event)
 {
+    if (event.GetId() >= WxToolkitPort::SYSTEM_MENU_FIRST_ID) {
+        PostSimple(MSG_SYSCOMMAND,
+                   static_cast<unsigned>(event.GetId() - WxToolkitPort::SYSTEM_MENU_FIRST_ID));
+        return;
+    }
     unsigned command = menuBar.CommandOf(event.GetId());
     if (command == 0) {
         event.Skip();
@@ -480,9 +488,14 @@ void WxWindowPeer::SetCapture(bool capture)
     }
 }
 
-void WxWindowPeer::MenuChanged(const Menu& /*menu*/)
+void WxWindowPeer::MenuChanged(const Menu& menu)
 {
-    // The desktop gives applications no system menu of their own: only the menu bar is shown.
+    // GTK's desktops give applications no system menu of their own; Windows shows the game's
+    // items in the window menu.
+    if (top && &menu == window.GetSystemMenu(false)) {
+        WxToolkitPort::ShowSystemMenu(*top, menu);
+        return;
+    }
     Menu* bar = window.GetMenu();
     if (!frame || !bar) {
         return;

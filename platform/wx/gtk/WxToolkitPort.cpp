@@ -107,3 +107,8 @@ bool WxToolkitPort::SetStockButtonLabel(wxWindow& button, const std::string& lab
     gtk_button_set_label(GTK_BUTTON(widget), GtkMnemonics(label).c_str());
     return true;
 }
+
+bool WxToolkitPort::ShowSystemMenu(wxWindow& /*top*/, const Menu& /*menu*/)
+{
+    return false;
+}
