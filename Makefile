@@ -98,7 +98,7 @@ pot:
 	cmake --build build-pot --target tobrix_pot
 
 # The Windows program, cross-built: tobrix-VERSION-win64.zip in this folder. The first build also
-# builds wxWidgets, libpng and zlib for Windows into ~/.cache/tobrix (a quarter of an hour).
+# builds wxWidgets, libpng and zlib for Windows into ~/.cache/tobrix (ten minutes on two cores).
 windows:
 	@./scripts/install-deps.sh windows
 	./scripts/build-windows.sh tobrix_zip

@@ -98,7 +98,7 @@ if [ ! -f "$wx/.complete" ]; then
     *"_$version+"*) ;;
     *) echo "build-windows-libs.sh: $tarball is not wxWidgets $version" >&2; exit 1 ;;
     esac
-    echo "Building wxWidgets $version for Windows in $work (a quarter of an hour on two cores)" >&2
+    echo "Building wxWidgets $version for Windows in $work (some ten minutes on two cores)" >&2
     unpack "$tarball" "$work"
     mkdir "$work/build-msw"
     # shellcheck disable=SC2086 # the options are words

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Where the player's own settings beyond the described files live: the folder tobrix in the
+// Where the player's own settings beyond the game's three data files live: the folder tobrix in the
 // desktop's place for them. Each system's folder (settings/posix, settings/windows) defines
 // these.
 
